@@ -1,0 +1,24 @@
+// でるぼん — a digging puzzle-action game.
+#include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+
+#include "display/form1.h"
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("delvano"));
+    QApplication::setApplicationDisplayName(QStringLiteral("でるぼん"));
+
+    // The message boxes' standard buttons read はい / いいえ / OK, as the rest of the game.
+    QTranslator translator;
+    if (translator.load(QLocale(QLocale::Japanese), QStringLiteral("qtbase"), QStringLiteral("_"),
+                        QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&translator);
+
+    Form1 window;
+    window.Form_Load();
+    return 0;
+}

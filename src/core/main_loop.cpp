@@ -1,0 +1,39 @@
+#include "core/main_loop.h"
+
+#include "core/module1.h"
+#include "core/pacing.h"
+#include "rules/actions.h"
+#include "rules/screen.h"
+
+Pass_Result Main_Loop_Pass(Screen& screen)
+{
+    switch (Game_Mode) {
+    case 0:
+    case 2:
+        return Pass_Result::Idle;
+    case 3:
+        screen.States_Refresh();
+        Game_Mode = 0;
+        return Pass_Result::Acted;
+    default:
+        break;
+    }
+    if (Char_At(Key_State, 1) == '1')
+        return Dig_Action(screen) ? Pass_Result::Acted : Pass_Result::Idle;
+    if (Char_At(Key_State, 2) == '1' || Char_At(Key_State, 3) == '1')
+        return Walk_Action(screen) ? Pass_Result::Acted : Pass_Result::Idle;
+    return Pass_Result::Idle;
+}
+
+void Run_Main_Loop(Screen& screen, const std::function<bool()>& keep_running)
+{
+    while (keep_running()) {
+        const Pass_Result result = Main_Loop_Pass(screen);
+        if (!keep_running())
+            break;
+        if (result == Pass_Result::Acted)
+            Pacing().Yield_Once();
+        else
+            Pacing().Yield_Idle();
+    }
+}

@@ -1,0 +1,197 @@
+#include "display/form1.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLayout>
+#include <QMenuBar>
+#include <QScreen>
+
+#include "core/key_codes.h"
+#include "display/game_font.h"
+#include "display/pictures.h"
+
+namespace {
+
+Form1* the_game_window = nullptr;
+
+const QColor Black(0, 0, 0);
+
+QLabel* make_label(QWidget* parent, int left, int top, int width, int height, QColor colour,
+                   const QFont& font, Qt::Alignment align, const QString& text)
+{
+    auto* label = new QLabel(text, parent);
+    label->setGeometry(left, top, width, height);
+    label->setFont(font);
+    label->setAlignment(align | Qt::AlignTop);
+    label->setAttribute(Qt::WA_TranslucentBackground);
+    label->setAutoFillBackground(false);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    label->setPalette(palette);
+    // Labels only show text; the keyboard and the mouse belong to the pictures beneath.
+    label->setAttribute(Qt::WA_TransparentForMouseEvents);
+    return label;
+}
+
+}  // namespace
+
+Form1* Game_Window()
+{
+    return the_game_window;
+}
+
+Form1::Form1()
+{
+    the_game_window = this;
+    setWindowTitle(QStringLiteral("でるぼん"));
+    setWindowIcon(Game_Pictures().icon);
+    // A fixed single border: no maximise box, no resizing.
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                   | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint
+                   | Qt::MSWindowsFixedSizeDialogHint);
+    Build_Controls();
+    Build_Menus();
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+Form1::~Form1()
+{
+    if (the_game_window == this)
+        the_game_window = nullptr;
+}
+
+void Form1::Build_Controls()
+{
+    const Pictures& pictures = Game_Pictures();
+    const QFont small = Game_Font(13);
+
+    Client = new Surface(this, 375, 234, Black);
+    Client->setFixedSize(375, 234);
+    Client->Set_Base(pictures.background);
+    setCentralWidget(Client);
+
+    // Siblings created later lie above earlier ones, so each parent's children are created
+    // from the bottom of the drawing order up.
+    Picture5 = new Surface(Client, 240, 224, QColor(0, 128, 0));
+    Picture5->move(4, 6);
+    Picture5->Set_Base(pictures.title);
+
+    Picture3 = new Surface(Client, 240, 224, QColor(128, 128, 128));
+    Picture3->move(4, 6);
+    Picture3->hide();
+    Picture1 = new Surface(Picture3, 240, 240, Black);
+    Picture1->move(0, 0);
+    Label2[1] = make_label(Picture1, 59, 1, 124, 21, QColor(128, 128, 0), Game_Font(21, true),
+                           Qt::AlignHCenter, QStringLiteral("Ｇａｍｅ Ｏｖｅｒ"));
+    Label2[0] = make_label(Picture1, 58, 0, 124, 21, QColor(255, 255, 0), Game_Font(21, true),
+                           Qt::AlignHCenter, QStringLiteral("Ｇａｍｅ Ｏｖｅｒ"));
+    Picture2 = new Surface(Picture3, 16, 16, Black);
+    Picture2->move(0, 0);
+
+    Picture6 = new Surface(Client, 120, 34, Black);
+    Picture6->move(250, 84);
+    Label3 = make_label(Picture6, 0, 8, 138, 13, QColor(255, 255, 255), small, Qt::AlignLeft,
+                        QStringLiteral("でるでるパズルアクション"));
+    Label3->hide();
+    Picture8 = new Surface(Picture6, 16, 16, Black);
+    Picture8->move(16, 24);
+    Picture8->hide();
+    Picture7 = new Surface(Picture6, 16, 16, Black);
+    Picture7->move(0, 24);
+    Picture9 = new Surface(Picture6, 80, 21, Black);
+    Picture9->move(21, 34);
+    Picture9->Set_Base(pictures.logo);
+    Picture9->hide();
+
+    struct Place { int left, top, width; Qt::Alignment align; const char* text; };
+    static const Place places[10] = {
+        {300, 7, 63, Qt::AlignRight, "０００００００"},
+        {353, 27, 18, Qt::AlignRight, "００"},
+        {353, 47, 18, Qt::AlignRight, "００"},
+        {252, 64, 116, Qt::AlignLeft, "ノーマルスコップ"},
+        {300, 125, 63, Qt::AlignRight, "０００００００"},
+        {252, 142, 116, Qt::AlignLeft, "０００００００"},
+        {300, 162, 63, Qt::AlignRight, "０００００００"},
+        {252, 179, 116, Qt::AlignLeft, "０００００００"},
+        {300, 199, 63, Qt::AlignRight, "０００００００"},
+        {252, 216, 116, Qt::AlignLeft, "０００００００"},
+    };
+    for (int i = 0; i < 10; ++i) {
+        const Place& p = places[i];
+        Label1[i] = make_label(Client, p.left, p.top, p.width, 13, QColor(255, 255, 255), small,
+                               p.align, QString::fromUtf8(p.text));
+    }
+
+    // Keyboard and mouse reach the game through these three pictures (see the key handlers).
+    for (Surface* picture : {Picture1, Picture2, Picture5}) {
+        picture->setFocusPolicy(Qt::StrongFocus);
+        picture->installEventFilter(this);
+    }
+
+    Timer1 = new QTimer(this);
+    Timer1->setTimerType(Qt::PreciseTimer);
+    Timer1->setInterval(100);
+    connect(Timer1, &QTimer::timeout, this, [this] { Timer1_Timer(); });
+    Timer1->start();
+}
+
+void Form1::Show_Title_Look()
+{
+    Picture3->hide();
+    Picture5->show();
+    Label2[0]->hide();
+    Label2[1]->hide();
+}
+
+void Form1::Show_Play_Look()
+{
+    Picture3->show();
+    Picture5->hide();
+    Label2[0]->hide();
+    Label2[1]->hide();
+}
+
+void Form1::Centre_On_Screen()
+{
+    adjustSize();
+    QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    QRect frame = frameGeometry();
+    frame.moveCenter(screen->availableGeometry().center());
+    move(frame.topLeft());
+}
+
+bool Form1::eventFilter(QObject* watched, QEvent* event)
+{
+    const auto type = event->type();
+    if (type == QEvent::KeyPress || type == QEvent::KeyRelease) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        const int code = Virtual_Key_Code(*key);
+        const int shift = 0;
+        if (type == QEvent::KeyPress) {
+            if (watched == Picture2)
+                Picture2_KeyDown(code, shift);
+            else if (watched == Picture5)
+                Picture5_KeyDown(code, shift);
+            else if (watched == Picture1)
+                Picture1_KeyDown(code, shift);
+        } else if (watched == Picture2 && !key->isAutoRepeat()) {
+            // The toolkit's auto-repeat sends release/press pairs; only a real release lets go.
+            Picture2_KeyUp(code, shift);
+        }
+        return true;
+    }
+    if (type == QEvent::MouseButtonPress && watched == Picture1) {
+        Picture1_Click();
+        return true;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void Form1::closeEvent(QCloseEvent* event)
+{
+    event->accept();
+    Form_Unload();
+}

@@ -1,0 +1,110 @@
+// The game window: menu bar, play field, status panel and the banner box. It owns its controls
+// and carries the handlers of the game; the rules reach it only through Screen.
+#pragma once
+
+#include <array>
+
+#include <QAction>
+#include <QLabel>
+#include <QMainWindow>
+#include <QTimer>
+
+#include "display/surface.h"
+#include "rules/screen.h"
+
+class Form1 : public QMainWindow, public Screen {
+    Q_OBJECT
+public:
+    Form1();
+    ~Form1() override;
+
+    // Start-up, then the main loop for the life of the program; returns once the window has
+    // been closed and the settings are saved.
+    void Form_Load();
+    // Saves the settings and scores and ends the program (the close box and the exit command).
+    void Form_Unload();
+
+    // Keyboard, as virtual-key codes (Z 90, left 37, right 39); the shift state is ignored.
+    void Picture2_KeyDown(int key_code, int shift);
+    void Picture2_KeyUp(int key_code, int shift);
+    void Picture5_KeyDown(int key_code, int shift);
+    void Picture1_KeyDown(int key_code, int shift);
+    void Picture1_Click();
+
+    // Menu commands.
+    void mnuG1_Click();
+    void mnuG3_Click();
+    void mnuG5_Click();
+    void mnuO2_Click();
+    void mnuO4_Click();
+    void mnuH1_Click();
+    void mnuH3_Click();
+
+    // The banner cartoon's tick.
+    void Timer1_Timer();
+
+    // The two looks of the play area.
+    void Show_Title_Look();
+    void Show_Play_Look();
+
+    // The sound switch is the check mark of mnuO2 itself.
+    bool Sound_Switch() const { return mnuO2->isChecked(); }
+
+    // Screen: what the rules do to the window.
+    void Paint_Digger(int sheet_x, int sheet_y) override;
+    void Move_Digger(int left, int top) override;
+    void Refresh_Digger() override;
+    void Paint_Tile(int x, int y, int sheet_x, int sheet_y, Raster op) override;
+    void Refresh_Field() override;
+    void Set_Field_Top(int top) override;
+    void Save_Field() override;
+    void Clear_Field() override;
+    void Restore_Field() override;
+    void Map_Paint(int mode) override;
+    void States_Refresh() override;
+    void Wait_Prog(int slot) override;
+    void Sound(const std::string& name) override;
+    void Game_Over() override;
+    void Yield() override;
+
+    // Controls, named as the game's procedures know them.
+    Surface* Client = nullptr;    // background picture with the painted layer over it
+    Surface* Picture1 = nullptr;  // field canvas 240 × 240, inside the viewport
+    Surface* Picture2 = nullptr;  // digger box 16 × 16, inside the viewport
+    Surface* Picture3 = nullptr;  // play-field viewport 240 × 224
+    Surface* Picture5 = nullptr;  // title picture
+    Surface* Picture6 = nullptr;  // banner box 120 × 34
+    Surface* Picture7 = nullptr;  // banner sprite
+    Surface* Picture8 = nullptr;  // banner sprite
+    Surface* Picture9 = nullptr;  // logo plate
+    std::array<QLabel*, 10> Label1{};  // status panel texts
+    std::array<QLabel*, 2> Label2{};   // game-over caption and its shadow
+    QLabel* Label3 = nullptr;          // banner tagline
+    QTimer* Timer1 = nullptr;
+    int Timer1_Tag = -1;               // the banner's frame counter
+
+    QAction* mnuG1 = nullptr;
+    QAction* mnuG3 = nullptr;
+    QAction* mnuG5 = nullptr;
+    QAction* mnuO2 = nullptr;
+    QAction* mnuO4 = nullptr;
+    QAction* mnuH1 = nullptr;
+    QAction* mnuH3 = nullptr;
+
+    // The settings file this run reads at start and writes at the end.
+    QString Settings_File;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void Build_Controls();
+    void Build_Menus();
+    void Centre_On_Screen();
+
+    bool unloaded_ = false;
+};
+
+// Every window exists once and is reachable by name; this is the game window.
+Form1* Game_Window();

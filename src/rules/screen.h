@@ -1,0 +1,36 @@
+// What the rules may do to the game window. The window draws for real; the tests record.
+// Positions are pixels: the digger box and the field canvas live inside the 240 × 224 viewport,
+// tiles are 16 × 16 cells of the sprite sheet named by their top-left pixel.
+#pragma once
+
+#include <string>
+
+enum class Raster { Copy, And, Paint };  // plain copy, SRCAND, SRCPAINT
+
+class Screen {
+public:
+    virtual ~Screen() = default;
+
+    // The digger box `Picture2`: paint a 16 × 16 sheet cell into it (plain copy), place it
+    // inside the viewport, repaint it at once.
+    virtual void Paint_Digger(int sheet_x, int sheet_y) = 0;
+    virtual void Move_Digger(int left, int top) = 0;
+    virtual void Refresh_Digger() = 0;
+
+    // The field canvas `Picture1` (240 × 240): paint a 16 × 16 sheet cell at (x, y), clipped.
+    virtual void Paint_Tile(int x, int y, int sheet_x, int sheet_y, Raster op) = 0;
+    virtual void Refresh_Field() = 0;
+    virtual void Set_Field_Top(int top) = 0;  // 0 at rest, down to −16 while a fall step slides
+    // The special item's blink: keep the visible 240 × 224 in the viewport's own image,
+    // blank the canvas, put the kept image back.
+    virtual void Save_Field() = 0;
+    virtual void Clear_Field() = 0;
+    virtual void Restore_Field() = 0;
+
+    virtual void Map_Paint(int mode) = 0;
+    virtual void States_Refresh() = 0;
+    virtual void Wait_Prog(int slot) = 0;
+    virtual void Sound(const std::string& name) = 0;
+    virtual void Game_Over() = 0;
+    virtual void Yield() = 0;
+};

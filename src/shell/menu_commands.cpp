@@ -1,0 +1,50 @@
+// The menu commands of the game window, except the new game and the sound switch.
+#include <QString>
+
+#include "core/module1.h"
+#include "dialogs/dialog_placement.h"
+#include "dialogs/form2.h"
+#include "dialogs/form3.h"
+#include "display/form1.h"
+#include "shell/message_box.h"
+#include "shell/readme_viewer.h"
+
+void Form1::mnuG3_Click()
+{
+    const Msg_Answer answer =
+        Msg_Box(QStringLiteral("ハイスコアをクリアします\r\rよろしいですか？"), Msg_Buttons::Yes_No,
+                Msg_Icon::Question);
+    if (answer != Msg_Answer::Yes)
+        return;
+    // Entry 3 is the game being played; it goes on with its score.
+    for (int entry = 0; entry <= 2; ++entry) {
+        Score_Table[entry].Name.clear();
+        Score_Table[entry].Score = 0;
+    }
+    States_Refresh();
+}
+
+void Form1::mnuG5_Click()
+{
+    // The same road as the close box, so the settings are saved on the way out.
+    close();
+}
+
+void Form1::mnuO4_Click()
+{
+    setEnabled(false);
+    auto* dialog = new Form2(this);
+    Show_Dialog_At(*dialog, *this, QPoint(-8, 20));
+}
+
+void Form1::mnuH1_Click()
+{
+    Show_Readme(QString::fromStdString(App_Dir));
+}
+
+void Form1::mnuH3_Click()
+{
+    setEnabled(false);
+    auto* dialog = new Form3(this);
+    Show_Dialog_At(*dialog, *this, QPoint(74, 40));
+}

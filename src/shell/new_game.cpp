@@ -1,0 +1,36 @@
+#include "shell/new_game.h"
+
+#include "core/module1.h"
+#include "rules/actions.h"
+#include "rules/screen.h"
+#include "rules/sequence.h"
+
+bool Run_New_Game(Screen& screen, const std::function<void()>& show_play_look,
+                  const std::function<void()>& focus_digger)
+{
+    ++Game_Serial;
+    Sequence sequence(screen);
+    try {
+        show_play_look();
+        Game_Mode = 1;
+        New_Game(screen);
+        screen.States_Refresh();
+        screen.Map_Paint(1);
+        screen.Yield();
+        sequence.Check();
+        // New_Game left the box one cell above the field; eight 4 px steps bring it to row 1.
+        for (int i = 0; i < 8; ++i) {
+            screen.Move_Digger(0, -16 + 4 * (i + 1));
+            sequence.Wait(4);
+        }
+        for (int k = 0; k < 4; ++k) {
+            screen.Paint_Digger(Digger_Dir * 64 + k * 16, 48);
+            sequence.Wait(5);
+        }
+        screen.Paint_Digger(Digger_Dir * 64 + 48, 0);
+        focus_digger();
+        return true;
+    } catch (const Overtaken&) {
+        return false;
+    }
+}

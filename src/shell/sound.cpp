@@ -1,0 +1,91 @@
+#include "shell/sound.h"
+
+#include <map>
+#include <memory>
+
+#include <QAction>
+#include <QFileInfo>
+#include <QSoundEffect>
+#include <QUrl>
+
+#include "core/module1.h"
+
+namespace {
+
+// One effect object per file, kept loaded, so a repeated effect starts without a delay.
+class Effect_Bank {
+public:
+    void Play(const QString& path)
+    {
+        auto& effect = effects_[path];
+        if (!effect) {
+            effect = std::make_unique<QSoundEffect>();
+            effect->setSource(QUrl::fromLocalFile(path));
+        }
+        if (playing_ && playing_ != effect.get())
+            playing_->stop();
+        effect->stop();
+        effect->play();
+        playing_ = effect.get();
+    }
+
+private:
+    std::map<QString, std::unique_ptr<QSoundEffect>> effects_;
+    QSoundEffect* playing_ = nullptr;
+};
+
+Sound_Player& player()
+{
+    static Sound_Player current;
+    return current;
+}
+
+void play_for_real(const QString& path)
+{
+    static Effect_Bank bank;
+    bank.Play(path);
+}
+
+}  // namespace
+
+void Set_Sound_Player(Sound_Player p)
+{
+    player() = std::move(p);
+}
+
+void Play_Sound(bool switch_on, const std::string& name)
+{
+    if (!switch_on)
+        return;
+    try {
+        const QString path = QString::fromStdString(App_Dir + name + ".wav");
+        if (player())
+            player()(path);
+        else
+            play_for_real(path);
+    } catch (...) {
+        // An effect that cannot be played is simply not heard.
+    }
+}
+
+int Sound_Check(QAction& mnuO2, const std::function<bool(const QString&)>& file_exists)
+{
+    static const char* const files[] = {"Dam.wav",  "Dig.wav",     "Stone.wav",
+                                        "Gold.wav", "Life.wav",    "Special.wav",
+                                        "Schop.wav", "Hight.wav",  "Over.wav"};
+    int missing = 0;
+    for (const char* file : files) {
+        if (!file_exists(QString::fromStdString(App_Dir) + QString::fromLatin1(file)))
+            ++missing;
+    }
+    if (missing > 0) {
+        mnuO2.setChecked(false);
+        mnuO2.setEnabled(false);
+    }
+    return missing;
+}
+
+int Sound_Check(QAction& mnuO2)
+{
+    return Sound_Check(mnuO2, [](const QString& path) { return QFileInfo(path).isFile(); });
+}
