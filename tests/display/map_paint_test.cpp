@@ -65,8 +65,8 @@ TEST_F(MapPaint, ScrollAfterAShiftEqualsAFullRedrawOfTheShiftedMap)
     Map_Line[15] = "123456789012345";
     ::Map_Paint(canvas, scratch, Sheet(), 0);
     expect_canvas_shows_map(canvas);
-    // The scratch image holds the shifted band: old rows 1..14 at y 0..223.
-    EXPECT_EQ(scratch.copy(0, 0, 16, 16), tile(1));
+    // The scratch image holds the shifted band: old rows 1..14 at y 0..223, soil in old row 2.
+    EXPECT_EQ(scratch.copy(0, 16, 16, 16), tile(1));
 }
 
 TEST_F(MapPaint, OtherModesChangeNoPixel)
