@@ -1,0 +1,110 @@
+#include "dialogs/form3.h"
+
+#include <QCloseEvent>
+#include <QPixmap>
+
+#include "core/version.h"
+#include "dialogs/dialog_placement.h"
+#include "display/game_font.h"
+#include "display/pictures.h"
+
+namespace {
+
+const QColor Yellow(255, 255, 0);
+const QColor Dark_Green(0, 64, 0);
+const QColor White(255, 255, 255);
+const QColor Green(0, 255, 0);
+
+}  // namespace
+
+QString Version_Text(int major, int minor)
+{
+    return QStringLiteral("Ver") + QString::number(major) + QStringLiteral(".")
+           + (QStringLiteral("00") + QString::number(minor)).right(2);
+}
+
+Form3::Form3(QWidget* game_window) : QWidget(nullptr), game_window_(game_window)
+{
+    setWindowTitle(QStringLiteral("でるぼん バージョン情報"));
+    setWindowIcon(Game_Pictures().icon);
+    setWindowFlags(Fixed_Dialog_Flags());
+    setAttribute(Qt::WA_DeleteOnClose);
+    setFixedSize(221, 177);
+    Build_Controls();
+    Form_Load();
+}
+
+Form3::~Form3()
+{
+    Form_Unload();
+}
+
+void Form3::Build_Controls()
+{
+    const QFont font = Game_Font(13);
+    const Qt::Alignment centre = Qt::AlignHCenter;
+
+    Client = new Surface(this, 221, 177, QColor(0, 0, 0));
+    Client->move(0, 0);
+
+    Image1 = new QLabel(Client);
+    Image1->setGeometry(16, 16, 32, 32);
+    Image1->setAttribute(Qt::WA_TranslucentBackground);
+    Image1->setPixmap(QPixmap::fromImage(Game_Pictures().icon32));
+
+    // Each shadow is made first so that its text lies beneath.
+    Label1[1] = Dialog_Label(Client, 65, 22, 80, 21, Dark_Green, Game_Font(21, true), Qt::AlignLeft,
+                             QStringLiteral("でるぼん"));
+    Label1[0] = Dialog_Label(Client, 64, 21, 80, 21, Yellow, Game_Font(21, true), Qt::AlignLeft,
+                             QStringLiteral("でるぼん"));
+    Label2[1] = Dialog_Label(Client, 147, 27, 59, 16, Dark_Green, Game_Font(16, true),
+                             Qt::AlignLeft, QString());
+    Label2[0] = Dialog_Label(Client, 146, 26, 59, 16, Yellow, Game_Font(16, true), Qt::AlignLeft,
+                             QString());
+
+    Label4[0] = Dialog_Label(Client, 16, 64, 193, 13, White, font, centre,
+                             QStringLiteral("ご意見やご感想、転載等の報告は"));
+    Label4[1] = Dialog_Label(Client, 16, 80, 193, 13, White, font, centre,
+                             QStringLiteral("下記のアドレスまでメール下されば"));
+    Label4[2] = Dialog_Label(Client, 16, 96, 193, 13, White, font, centre,
+                             QStringLiteral("幸いでございます。 m(--)m"));
+    // The team has no mail address of its own; the readme that comes with the game is where
+    // players find how to reach us.
+    Label4[3] = Dialog_Label(Client, 16, 122, 193, 13, Green, font, centre,
+                             QStringLiteral("ｱﾄﾞﾚｽ：同梱のReadme.txtを参照"));
+
+    Line1 = new QWidget(Client);
+    Line1->setGeometry(24, 136, 177, 1);
+    Line1->setAutoFillBackground(true);
+    QPalette palette = Line1->palette();
+    palette.setColor(QPalette::Window, Green);
+    Line1->setPalette(palette);
+
+    Label3 = Dialog_Label(Client, 40, 152, 143, 13, Yellow, font, centre,
+                          QStringLiteral("でるぼん開発チーム"));
+}
+
+void Form3::Form_Load()
+{
+    Tile_Background(Client->image(), 12, 15, 144, 16);
+    Client->update();
+
+    const QString version = Version_Text(Version_Major, Version_Minor);
+    Label2[0]->setText(version);
+    Label2[1]->setText(version);
+}
+
+void Form3::Form_Unload()
+{
+    if (unloaded_)
+        return;
+    unloaded_ = true;
+    if (game_window_)
+        game_window_->setEnabled(true);
+}
+
+void Form3::closeEvent(QCloseEvent* event)
+{
+    Form_Unload();
+    event->accept();
+}

@@ -1,0 +1,194 @@
+#include "dialogs/form4.h"
+
+#include <QCloseEvent>
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QRegularExpressionValidator>
+
+#include "core/key_codes.h"
+#include "core/module1.h"
+#include "dialogs/dialog_placement.h"
+#include "dialogs/form4_score_entry.h"
+#include "display/blit.h"
+#include "display/game_font.h"
+#include "display/pictures.h"
+
+namespace {
+
+const QColor Yellow(255, 255, 0);
+const QColor White(255, 255, 255);
+
+constexpr int Key_Code_Enter = 13;
+constexpr int Name_Length = 10;
+constexpr int Landed_Top = 16;
+
+}  // namespace
+
+Form4::Form4(QWidget* game_window) : QWidget(nullptr), game_window_(game_window)
+{
+    setWindowTitle(QStringLiteral("でるぼん ハイスコア"));
+    setWindowIcon(Game_Pictures().icon);
+    // Topmost from the start, so that making it topmost later neither moves nor re-creates it.
+    setWindowFlags(Fixed_Dialog_Flags() | Qt::WindowStaysOnTopHint);
+    setAttribute(Qt::WA_DeleteOnClose);
+    setFont(Game_Font(13));
+    setFixedSize(200, 152);
+    Build_Controls();
+    Form_Load();
+}
+
+Form4::~Form4() = default;
+
+void Form4::Build_Controls()
+{
+    const QFont font = Game_Font(13);
+
+    Client = new Surface(this, 200, 152, QColor(0, 0, 0));
+    Client->move(0, 0);
+
+    // Until the first tick the congratulation wears the toolkit's own text colour.
+    const QColor plain = palette().color(QPalette::WindowText);
+    Label1[0] = Dialog_Label(Client, 35, 18, 137, 13, plain, Game_Font(13, true),
+                             Qt::AlignHCenter, QString());
+    Label1[1] = Dialog_Label(Client, 16, 46, 0, 13, Yellow, font, Qt::AlignLeft,
+                             QStringLiteral("順位"));
+    Label1[2] = Dialog_Label(Client, 16, 64, 0, 13, Yellow, font, Qt::AlignLeft,
+                             QStringLiteral("スコア"));
+    Label1[3] = Dialog_Label(Client, 16, 82, 0, 13, Yellow, font, Qt::AlignLeft,
+                             QStringLiteral("名前"));
+    for (int i = 1; i <= 3; ++i)
+        Label1[i]->adjustSize();
+    Label2[0] = Dialog_Label(Client, 56, 46, 0, 13, White, font, Qt::AlignLeft, QString());
+    Label2[1] = Dialog_Label(Client, 56, 64, 0, 13, White, font, Qt::AlignLeft, QString());
+
+    Text1 = new QLineEdit(Client);
+    Text1->setGeometry(56, 80, 128, 19);
+    Text1->setMaxLength(Name_Length);
+    // The settings file quotes every name, so a name must not hold a quote of its own.
+    Text1->setValidator(
+        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[^\"]*")), Text1));
+    Text1->installEventFilter(this);
+
+    Command1 = new QPushButton(QStringLiteral("閉じる(&X)"), Client);
+    Command1->setGeometry(104, 112, 80, 24);
+    connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
+    setTabOrder(Text1, Command1);
+
+    // The dancers are made after the labels so that they lie above the congratulation.
+    Picture1[0] = new Surface(Client, 16, 16, QColor(0, 0, 0));
+    Picture1[0]->move(16, 16);
+    Picture1[1] = new Surface(Client, 16, 16, QColor(0, 0, 0));
+    Picture1[1]->move(168, 16);
+
+    Timer1 = new QTimer(this);
+    Timer1->setTimerType(Qt::PreciseTimer);
+    Timer1->setInterval(100);
+    connect(Timer1, &QTimer::timeout, this, [this] { Timer1_Timer(); });
+}
+
+void Form4::Form_Load()
+{
+    if (game_window_)
+        game_window_->setEnabled(false);
+
+    Tile_Background(Client->image(), 10, 13, 128, 16);
+    Client->update();
+
+    const int place = Insert_High_Score(Score_Table);
+    Label1[0]->setText(Congratulation_Text(place));
+    Label2_Tag = place;
+    Label2[0]->setText(Place_Text(place));
+    Label2[0]->adjustSize();
+    Label2[1]->setText(Score_Text(Score_Table[3].Score));
+    Label2[1]->adjustSize();
+    Text1->setText(QString::fromStdString(Score_Table[3].Name));
+    Text1->setFocus();
+
+    for (Surface* dancer : Picture1)
+        dancer->move(dancer->x(), -16);
+
+    Timer1_Tag = 0;
+    Timer1->start();
+    show();
+}
+
+void Form4::Form_Unload()
+{
+    if (unloaded_)
+        return;
+    unloaded_ = true;
+    Timer1->stop();
+    const std::string name = Text1->text().toStdString();
+    Score_Table[3].Name = name;
+    Score_Table[Label2_Tag].Name = name;
+    Game_Mode = 3;
+    if (game_window_)
+        game_window_->setEnabled(true);
+}
+
+void Form4::Text1_GotFocus()
+{
+    Text1->setSelection(0, static_cast<int>(Text1->text().size()));
+}
+
+void Form4::Text1_KeyDown(int key_code, int)
+{
+    if (key_code == Key_Code_Enter)
+        close();
+}
+
+void Form4::Command1_Click()
+{
+    close();
+}
+
+void Form4::Timer1_Timer()
+{
+    Timer1_Tag = (Timer1_Tag + 1) % 4;
+    QPalette palette = Label1[0]->palette();
+    palette.setColor(QPalette::WindowText, Congratulation_Colour(Timer1_Tag));
+    Label1[0]->setPalette(palette);
+
+    if (Picture1[0]->y() == Landed_Top) {
+        for (Surface* dancer : Picture1) {
+            dancer->Clear();
+            Draw_Dancer(*dancer, 64 + 16 * Timer1_Tag);
+        }
+        return;
+    }
+    for (Surface* dancer : Picture1) {
+        dancer->move(dancer->x(), dancer->y() + 4);
+        Draw_Dancer(*dancer, 112);
+    }
+}
+
+// The box shows the tiles behind it, with the silhouette cut out and the digger laid in.
+void Form4::Draw_Dancer(Surface& box, int sheet_x)
+{
+    QImage& image = box.image();
+    Blit(image, Client->image(), 0, 0, 16, 16, box.x(), box.y());
+    Blit_Cell(image, Sheet(), 0, 0, sheet_x, 80, Raster::And);
+    Blit_Cell(image, Sheet(), 0, 0, sheet_x, 64, Raster::Paint);
+    box.update();
+}
+
+bool Form4::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == Text1) {
+        if (event->type() == QEvent::FocusIn) {
+            Text1_GotFocus();
+        } else if (event->type() == QEvent::KeyPress) {
+            const int code = Virtual_Key_Code(*static_cast<QKeyEvent*>(event));
+            Text1_KeyDown(code, 0);
+            if (code == Key_Code_Enter)
+                return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void Form4::closeEvent(QCloseEvent* event)
+{
+    Form_Unload();
+    event->accept();
+}

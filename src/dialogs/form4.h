@@ -1,0 +1,52 @@
+// でるぼん ハイスコア: takes the new score into the table and asks for the name, while two
+// small diggers drop in and dance. The game window stays disabled until it closes.
+#pragma once
+
+#include <array>
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QTimer>
+#include <QWidget>
+
+#include "display/surface.h"
+
+class Form4 : public QWidget {
+    Q_OBJECT
+public:
+    // Builds and loads the dialog (the score goes into the table here); closing it stores
+    // the name, enables game_window again and deletes the dialog.
+    explicit Form4(QWidget* game_window);
+    ~Form4() override;
+
+    void Form_Load();
+    void Form_Unload();
+
+    void Text1_GotFocus();
+    void Text1_KeyDown(int key_code, int shift);
+    void Command1_Click();
+    void Timer1_Timer();
+
+    Surface* Client = nullptr;           // the teal client area 200 × 152
+    std::array<QLabel*, 4> Label1{};     // congratulation, "順位", "スコア", "名前"
+    std::array<QLabel*, 2> Label2{};     // the place and the score
+    int Label2_Tag = 0;                  // the place the new score took, 0..2
+    QLineEdit* Text1 = nullptr;          // the name box
+    QPushButton* Command1 = nullptr;
+    std::array<Surface*, 2> Picture1{};  // the two dancers
+    QTimer* Timer1 = nullptr;
+    int Timer1_Tag = 0;                  // the dancers' frame and the colour step
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void Build_Controls();
+    void Draw_Dancer(Surface& box, int sheet_x);
+
+    QPointer<QWidget> game_window_;
+    bool unloaded_ = false;
+};

@@ -1,0 +1,62 @@
+#include "dialogs/game_over.h"
+
+#include <QLabel>
+
+#include "dialogs/dialog_placement.h"
+#include "dialogs/form4.h"
+#include "dialogs/game_over_sequence.h"
+#include "display/form1.h"
+
+namespace {
+
+// The caption and its shadow stay centred on the middle of the field, the shadow one pixel
+// to the right, whatever width the text gives them.
+constexpr int Caption_Centre = 120;
+constexpr int Shadow_Centre = 121;
+
+class Form1_Stage final : public Game_Over_Stage {
+public:
+    explicit Form1_Stage(Form1& window) : window_(window) {}
+
+    void Set_Caption_Text(const QString& text) override
+    {
+        for (QLabel* label : window_.Label2) {
+            label->setText(text);
+            label->resize(label->sizeHint().width(), label->height());
+        }
+    }
+
+    void Set_Caption_Tops(int caption_top, int shadow_top) override
+    {
+        place(*window_.Label2[0], Caption_Centre, caption_top);
+        place(*window_.Label2[1], Shadow_Centre, shadow_top);
+    }
+
+    void Show_Caption() override
+    {
+        window_.Label2[0]->show();
+        window_.Label2[1]->show();
+    }
+
+    void Open_High_Score_Dialog() override
+    {
+        auto* dialog = new Form4(&window_);
+        Show_Dialog_At(*dialog, window_, QPoint(88, 40));
+    }
+
+private:
+    static void place(QLabel& label, int centre, int top)
+    {
+        label.move(centre - label.width() / 2, top);
+    }
+
+    Form1& window_;
+};
+
+}  // namespace
+
+void Run_Game_Over(Form1& window)
+{
+    Form1_Stage stage(window);
+    Game_Over_Sequence(window, stage);
+}

@@ -1,0 +1,84 @@
+#include "dialogs/game_over_sequence.h"
+
+#include "core/module1.h"
+#include "rules/screen.h"
+#include "rules/sequence.h"
+
+namespace {
+
+constexpr int Wait_Slot = 6;
+
+// The slide is one unbroken stretch of drawing: nothing may run between its steps, so it
+// repaints at once instead of yielding.
+void Slide_Caption(Screen& screen, Game_Over_Stage& stage)
+{
+    stage.Set_Caption_Text(QStringLiteral("ゲームオーバー"));
+    int top = Caption_Start_Top;
+    stage.Set_Caption_Tops(top, top + 1);
+    stage.Show_Caption();
+    for (int step = 0; step < Caption_Slide_Steps; ++step) {
+        ++top;
+        stage.Set_Caption_Tops(top, top + 1);
+        screen.Refresh_Field();
+    }
+}
+
+void Cheer_Frame(Screen& screen, int k)
+{
+    screen.Paint_Digger(64 + 16 * k, 64);
+}
+
+}  // namespace
+
+bool Is_New_High_Score()
+{
+    return Score_Table[3].Score > Score_Table[2].Score;
+}
+
+void Game_Over_Sequence(Screen& screen, Game_Over_Stage& stage)
+{
+    Sequence sequence(screen);
+
+    if (!Is_New_High_Score()) {
+        screen.Sound("Over");
+        Game_Mode = 2;
+        for (int turn = 0; turn < 2; ++turn) {
+            for (int k = 0; k < 4; ++k) {
+                screen.Paint_Digger(128, 32 + 16 * k);
+                sequence.Wait(Wait_Slot);
+            }
+        }
+        for (int k = 0; k < 4; ++k) {
+            screen.Paint_Digger(144, 32 + 16 * k);
+            sequence.Wait(Wait_Slot);
+        }
+        Slide_Caption(screen, stage);
+        Game_Mode = 0;
+        return;
+    }
+
+    screen.Sound("Hight");
+    Game_Mode = 2;
+    for (int cycle = 0; cycle < 2; ++cycle) {
+        for (int k = 0; k < 4; ++k) {
+            Cheer_Frame(screen, k);
+            sequence.Wait(Wait_Slot);
+        }
+    }
+    Slide_Caption(screen, stage);
+    for (int k = 0; k < 4; ++k) {
+        Cheer_Frame(screen, k);
+        screen.Refresh_Digger();
+        sequence.Wait(Wait_Slot);
+    }
+    // The digger jumps out of the top of the field from where it stood in row 1.
+    const int left = 16 * (Digger_X - 1);
+    int top = 16;
+    for (int step = 0; step < 8; ++step) {
+        top -= 4;
+        screen.Move_Digger(left, top);
+        sequence.Wait(Wait_Slot);
+        screen.Refresh_Digger();
+    }
+    stage.Open_High_Score_Dialog();
+}

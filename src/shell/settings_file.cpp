@@ -1,0 +1,181 @@
+#include "shell/settings_file.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QStandardPaths>
+#include <QTemporaryFile>
+#include <array>
+
+#include "core/module1.h"
+#include "shell/message_box.h"
+#include "shell/settings_format.h"
+
+namespace {
+
+std::function<QDateTime()>& Clock()
+{
+    static std::function<QDateTime()> clock;
+    return clock;
+}
+
+QDateTime Now()
+{
+    return Clock() ? Clock()() : QDateTime::currentDateTime();
+}
+
+struct Settings_Values {
+    std::array<int32_t, 7> waits{};
+    std::array<Score_Entry, 3> scores;
+};
+
+// Reads everything after the header. The sound switch is handed out as soon as line 2 has been
+// read, so that a file broken further down still keeps the player's switch.
+bool Parse_Body(const QStringList& lines, bool& sound_switch, Settings_Values& values)
+{
+    if (lines.size() < 2)
+        return false;
+    sound_switch = Settings_Item(lines[1]) == QStringLiteral("1");
+    if (lines.size() < Settings_Line_Count)
+        return false;
+    for (int slot = 0; slot < 7; ++slot) {
+        const std::optional<int32_t> wait = Settings_Number(Settings_Item(lines[2 + slot]));
+        if (!wait)
+            return false;
+        values.waits[slot] = *wait;
+    }
+    for (int entry = 0; entry < 3; ++entry) {
+        values.scores[entry].Name = Settings_Item(lines[9 + 2 * entry]).toStdString();
+        const std::optional<int32_t> score = Settings_Number(Settings_Item(lines[10 + 2 * entry]));
+        if (!score)
+            return false;
+        values.scores[entry].Score = *score;
+    }
+    return true;
+}
+
+// Everything up to the values: the file can be read, is small, decodes, and carries the stamp
+// of its own modification time.
+bool Read_Checked_Lines(const QString& path, QStringList& lines)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    if (file.size() > Settings_Max_Bytes)
+        return false;
+    const QByteArray bytes = file.read(Settings_Max_Bytes + 1);
+    if (bytes.size() > Settings_Max_Bytes)
+        return false;
+    const QDateTime modified = QFileInfo(path).lastModified();
+    file.close();
+    if (!modified.isValid())
+        return false;
+    const std::optional<QString> text = Settings_Decode(bytes);
+    if (!text)
+        return false;
+    lines = Settings_Split_Lines(*text);
+    if (lines.isEmpty())
+        return false;
+    const QString header = Settings_Item(lines[0]);
+    return Settings_Mid(header, Stamp_First_Char, Stamp_Length) == Settings_Stamp(modified);
+}
+
+QByteArray Compose(const QDateTime& stamp, bool sound_switch)
+{
+    QStringList lines;
+    const auto quoted = [](const QString& text) { return QChar(u'"') + text + QChar(u'"'); };
+    lines << quoted(Settings_Header(stamp));
+    lines << quoted(sound_switch ? QStringLiteral("1") : QStringLiteral("0"));
+    for (const int32_t wait : Wait_Value)
+        lines << QString::number(wait);
+    for (int entry = 0; entry < 3; ++entry) {
+        lines << quoted(Settings_Storable_Name(QString::fromStdString(Score_Table[entry].Name)));
+        lines << QString::number(Score_Table[entry].Score);
+    }
+    QString text;
+    for (const QString& line : lines)
+        text += line + QStringLiteral("\r\n");
+    return text.toUtf8();
+}
+
+void Report_Save_Failure()
+{
+    Msg_Box(QStringLiteral("ディスクにアクセスできなかったため") + QChar(u'\r') +
+                QStringLiteral("設定及びスコアデータを保存できませんでした。"),
+            Msg_Buttons::Ok, Msg_Icon::Critical);
+}
+
+}  // namespace
+
+void Set_Settings_Defaults()
+{
+    Wait_Value.fill(1);
+    Wait_Value[1] = 3;
+    for (Score_Entry& entry : Score_Table)
+        entry = Score_Entry{};
+}
+
+Load_Result Settings_Load(const QString& path, bool& sound_switch)
+{
+    if (!QFileInfo::exists(path)) {
+        Set_Settings_Defaults();
+        return Load_Result::Missing;
+    }
+    QStringList lines;
+    Settings_Values values;
+    if (!Read_Checked_Lines(path, lines) || !Parse_Body(lines, sound_switch, values)) {
+        Msg_Box(QStringLiteral("設定ファイルが壊れているため") + QChar(u'\r') +
+                    QStringLiteral("初期状態にクリアして起動します"),
+                Msg_Buttons::Ok, Msg_Icon::Information);
+        Set_Settings_Defaults();
+        return Load_Result::Broken;
+    }
+    Wait_Value = values.waits;
+    for (int entry = 0; entry < 3; ++entry)
+        Score_Table[entry] = values.scores[entry];
+    return Load_Result::Loaded;
+}
+
+bool Settings_Save(const QString& path, bool sound_switch)
+{
+    const QDateTime now = Now();
+    // The stamp names a minute; the file's time is set to that same minute afterwards, so a save
+    // that runs over the turn of a minute still matches its own stamp.
+    const QDateTime minute = now.addMSecs(-(now.time().second() * 1000 + now.time().msec()));
+    const QByteArray bytes = Compose(minute, sound_switch);
+
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QSaveFile file(path);
+    // commit() alone does not notice a write the disk cut short (it renamed a 16-byte file into
+    // place when the disk filled), so the flush and the size are checked before it.
+    const bool written_out = file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() &&
+                             file.flush() && file.size() == bytes.size();
+    if (!written_out || !file.commit()) {
+        file.cancelWriting();
+        Report_Save_Failure();
+        return false;
+    }
+    QFile written(path);
+    if (written.open(QIODevice::ReadWrite))
+        written.setFileTime(minute, QFileDevice::FileModificationTime);
+    return true;
+}
+
+QString Settings_Path(const QString& app_dir)
+{
+    // A real file is the only honest probe: the permission bits say yes to root on a read-only
+    // mount.
+    QTemporaryFile probe(app_dir + QStringLiteral("Delvano_probe_XXXXXX"));
+    if (probe.open())
+        return app_dir + QStringLiteral("Delvano.ini");
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
+    if (folder.isEmpty())
+        folder = QDir::homePath();
+    return folder + QStringLiteral("/Delvano.ini");
+}
+
+void Set_Settings_Clock(std::function<QDateTime()> now)
+{
+    Clock() = std::move(now);
+}

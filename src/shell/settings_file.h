@@ -1,0 +1,27 @@
+// Delvano.ini: the sound switch, the seven pacing values and the high-score table, read once at
+// start-up and written once at the end of a run.
+#pragma once
+
+#include <QDateTime>
+#include <QString>
+#include <functional>
+
+enum class Load_Result { Missing, Loaded, Broken };
+
+// Loaded: Wait_Value, Score_Table entries 0..2 and sound_switch come from the file; the caller
+// refreshes the status panel. Missing: defaults, no message, sound_switch as it was. Broken: the
+// broken-file message once and the defaults; a switch already read from the file keeps its value.
+Load_Result Settings_Load(const QString& path, bool& sound_switch);
+
+// Replaces the file in one step, so a failed save leaves the previous file as it was. On failure
+// the player is told and false comes back.
+bool Settings_Save(const QString& path, bool sound_switch);
+
+// Pacing 1,3,1,1,1,1,1 and all four score entries empty.
+void Set_Settings_Defaults();
+
+// The program folder when we may write there, else the user's configuration folder.
+QString Settings_Path(const QString& app_dir);
+
+// Where the stamp's "now" comes from; an empty function brings back the real clock.
+void Set_Settings_Clock(std::function<QDateTime()> now);

@@ -1,0 +1,115 @@
+#include "shell/settings_format.h"
+
+#include <QStringDecoder>
+
+#include "core/version.h"
+
+QString Settings_Stamp(const QDateTime& when)
+{
+    return when.toString(QStringLiteral("yyMMddHHmm"));
+}
+
+QString Settings_Header(const QDateTime& when)
+{
+    return QStringLiteral("でるぼん Ver") + QString::number(Version_Major) + QChar(u'.') +
+           QStringLiteral("%1").arg(Version_Minor, 2, 10, QChar(u'0')) +
+           QStringLiteral(" 設定ファイル [") + Settings_Stamp(when) + QChar(u']');
+}
+
+std::optional<QString> Settings_Decode(const QByteArray& bytes)
+{
+    QByteArrayView view(bytes);
+    if (view.startsWith("\xEF\xBB\xBF"))
+        view = view.sliced(3);
+    // Stateless, so a sequence cut off at the end counts as invalid instead of vanishing.
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QString text = utf8.decode(view);
+    if (!utf8.hasError())
+        return text;
+    QStringDecoder sjis("Shift_JIS", QStringDecoder::Flag::Stateless);
+    if (!sjis.isValid())
+        return std::nullopt;
+    text = sjis.decode(bytes);
+    if (sjis.hasError())
+        return std::nullopt;
+    return text;
+}
+
+QStringList Settings_Split_Lines(const QString& text)
+{
+    QStringList lines;
+    qsizetype start = 0;
+    const qsizetype size = text.size();
+    for (qsizetype i = 0; i < size; ++i) {
+        const QChar c = text[i];
+        if (c != u'\r' && c != u'\n')
+            continue;
+        lines.append(text.mid(start, i - start));
+        if (c == u'\r' && i + 1 < size && text[i + 1] == u'\n')
+            ++i;
+        start = i + 1;
+    }
+    if (start < size)
+        lines.append(text.mid(start));
+    return lines;
+}
+
+QString Settings_Item(const QString& line)
+{
+    qsizetype i = 0;
+    while (i < line.size() && (line[i] == u' ' || line[i] == u'\t'))
+        ++i;
+    if (i < line.size() && line[i] == u'"') {
+        const qsizetype close = line.indexOf(u'"', i + 1);
+        return close < 0 ? line.mid(i + 1) : line.mid(i + 1, close - i - 1);
+    }
+    const qsizetype comma = line.indexOf(u',', i);
+    return (comma < 0 ? line.mid(i) : line.mid(i, comma - i)).trimmed();
+}
+
+std::optional<int32_t> Settings_Number(const QString& item)
+{
+    const QString text = item.trimmed();
+    qsizetype i = 0;
+    bool negative = false;
+    if (i < text.size() && (text[i] == u'-' || text[i] == u'+')) {
+        negative = text[i] == u'-';
+        ++i;
+    }
+    if (i >= text.size())
+        return std::nullopt;
+    int64_t value = 0;
+    for (; i < text.size(); ++i) {
+        const char16_t c = text[i].unicode();
+        if (c < u'0' || c > u'9')
+            return std::nullopt;
+        value = value * 10 + (c - u'0');
+        // Stop before the value can outgrow even 64 bits.
+        if (value > int64_t{INT32_MAX} + 1)
+            return std::nullopt;
+    }
+    if (negative)
+        value = -value;
+    if (value < INT32_MIN || value > INT32_MAX)
+        return std::nullopt;
+    return static_cast<int32_t>(value);
+}
+
+QString Settings_Mid(const QString& text, int first, int count)
+{
+    const QList<uint> chars = text.toUcs4();
+    if (first < 1 || first > chars.size() || count <= 0)
+        return {};
+    const qsizetype taken = std::min<qsizetype>(count, chars.size() - (first - 1));
+    return QString::fromUcs4(reinterpret_cast<const char32_t*>(chars.constData() + first - 1), taken);
+}
+
+QString Settings_Storable_Name(const QString& name)
+{
+    QString stored = name;
+    stored.replace(QChar(u'"'), QChar(u'＂'));
+    stored.replace(QStringLiteral("\r\n"), QStringLiteral(" "));
+    stored.replace(QChar(u'\r'), QChar(u' '));
+    stored.replace(QChar(u'\n'), QChar(u' '));
+    return stored;
+}
