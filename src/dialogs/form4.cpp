@@ -110,6 +110,8 @@ void Form4::Form_Load()
     Timer1_Tag = 0;
     Timer1->start();
     show();
+    // The game window is locked now, so the keyboard belongs to the name box at once.
+    activateWindow();
 }
 
 void Form4::Form_Unload()

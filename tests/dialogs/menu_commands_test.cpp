@@ -41,10 +41,14 @@ protected:
 
     void TearDown() override
     {
+        // Deleting a dialog also deletes its own popups, so hold guarded pointers first.
+        QList<QPointer<QWidget>> dialogs;
         for (QWidget* widget : QApplication::topLevelWidgets()) {
             if (qobject_cast<Form2*>(widget) || qobject_cast<Form3*>(widget))
-                delete widget;
+                dialogs.append(widget);
         }
+        for (const QPointer<QWidget>& dialog : dialogs)
+            delete dialog.data();
         delete window;
         Set_Msg_Box_Handler(nullptr);
         Set_Readme_System(Desktop_Readme_System());
