@@ -11,6 +11,8 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("delvano"));
     QApplication::setApplicationDisplayName(QStringLiteral("でるぼん"));
+    // Wayland matches the window to its menu entry and icon by this name.
+    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.delvano.Delvano"));
 
     // The message boxes' standard buttons read はい / いいえ / OK, as the rest of the game.
     QTranslator translator;

@@ -97,11 +97,21 @@ std::optional<int32_t> Settings_Number(const QString& item)
 
 QString Settings_Mid(const QString& text, int first, int count)
 {
-    const QList<uint> chars = text.toUcs4();
-    if (first < 1 || first > chars.size() || count <= 0)
-        return {};
-    const qsizetype taken = std::min<qsizetype>(count, chars.size() - (first - 1));
-    return QString::fromUcs4(reinterpret_cast<const char32_t*>(chars.constData() + first - 1), taken);
+    QString taken;
+    int position = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        // A surrogate pair is one character.
+        const bool pair = text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate();
+        ++position;
+        if (position >= first && position < first + count) {
+            taken += text[i];
+            if (pair)
+                taken += text[i + 1];
+        }
+        if (pair)
+            ++i;
+    }
+    return taken;
 }
 
 QString Settings_Storable_Name(const QString& name)

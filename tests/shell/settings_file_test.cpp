@@ -350,6 +350,9 @@ TEST_F(SettingsFile, LenientLayoutsStillLoad)
         {"an unclosed quote runs to the line end", Valid_File({"14", "\"open, name"}), "open, name"},
         {"an unquoted name ends at a comma", Valid_File({"14", "  plain , rest"}), "plain"},
         {"lines past the 15th are ignored", Valid_File() + "extra\r\n", "x"},
+        {"the header is counted in characters, not UTF-16 units",
+         Valid_File({"1", "\"😀るぼん Ver3.00 設定ファイル [0211221530]\""}), "x"},
+        {"only the stamp of the header is examined", Valid_File({"1", "\"Other game Ver09.99 [0211221530] more\""}), "x"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);

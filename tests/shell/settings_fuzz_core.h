@@ -187,7 +187,9 @@ inline Settings_Fuzz_Outcome Run_Settings_Fuzz(const QString& dir, long iteratio
         const int mutations = static_cast<int>(rng() % 5);
         for (int m = 0; m < mutations; ++m)
             Mutate(bytes, rng);
-        file.open(QIODevice::WriteOnly | QIODevice::Truncate);
+        // A fresh file rather than a truncated one: ext4 flushes a truncated file on close.
+        QFile::remove(path);
+        file.open(QIODevice::WriteOnly);
         file.write(bytes);
         file.flush();
         // Mostly keep the stamp's minute so the damage reaches past the header check.
