@@ -5,6 +5,7 @@
 
 #include "display/blit.h"
 #include "display/pictures.h"
+#include "display/transparent_label.h"
 
 Qt::WindowFlags Fixed_Dialog_Flags()
 {
@@ -25,17 +26,7 @@ QLabel* Dialog_Label(QWidget* parent, int left, int top, int width, int height,
                      const QColor& colour, const QFont& font, Qt::Alignment align,
                      const QString& text)
 {
-    auto* label = new QLabel(text, parent);
-    label->setGeometry(left, top, width, height);
-    label->setFont(font);
-    label->setAlignment(align | Qt::AlignTop);
-    label->setAttribute(Qt::WA_TranslucentBackground);
-    label->setAutoFillBackground(false);
-    label->setAttribute(Qt::WA_TransparentForMouseEvents);
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, colour);
-    label->setPalette(palette);
-    return label;
+    return Transparent_Label(parent, left, top, width, height, colour, font, align, text);
 }
 
 void Tile_Background(QImage& image, int rows, int columns, int sheet_x, int sheet_y)

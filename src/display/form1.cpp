@@ -10,29 +10,13 @@
 #include "core/key_codes.h"
 #include "display/game_font.h"
 #include "display/pictures.h"
+#include "display/transparent_label.h"
 
 namespace {
 
 Form1* the_game_window = nullptr;
 
 const QColor Black(0, 0, 0);
-
-QLabel* make_label(QWidget* parent, int left, int top, int width, int height, QColor colour,
-                   const QFont& font, Qt::Alignment align, const QString& text)
-{
-    auto* label = new QLabel(text, parent);
-    label->setGeometry(left, top, width, height);
-    label->setFont(font);
-    label->setAlignment(align | Qt::AlignTop);
-    label->setAttribute(Qt::WA_TranslucentBackground);
-    label->setAutoFillBackground(false);
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, colour);
-    label->setPalette(palette);
-    // Labels only show text; the keyboard and the mouse belong to the pictures beneath.
-    label->setAttribute(Qt::WA_TransparentForMouseEvents);
-    return label;
-}
 
 }  // namespace
 
@@ -82,16 +66,16 @@ void Form1::Build_Controls()
     Picture3->hide();
     Picture1 = new Surface(Picture3, 240, 240, Black);
     Picture1->move(0, 0);
-    Label2[1] = make_label(Picture1, 59, 1, 124, 21, QColor(128, 128, 0), Game_Font(21, true),
+    Label2[1] = Transparent_Label(Picture1, 59, 1, 124, 21, QColor(128, 128, 0), Game_Font(21, true),
                            Qt::AlignHCenter, QStringLiteral("Ｇａｍｅ Ｏｖｅｒ"));
-    Label2[0] = make_label(Picture1, 58, 0, 124, 21, QColor(255, 255, 0), Game_Font(21, true),
+    Label2[0] = Transparent_Label(Picture1, 58, 0, 124, 21, QColor(255, 255, 0), Game_Font(21, true),
                            Qt::AlignHCenter, QStringLiteral("Ｇａｍｅ Ｏｖｅｒ"));
     Picture2 = new Surface(Picture3, 16, 16, Black);
     Picture2->move(0, 0);
 
     Picture6 = new Surface(Client, 120, 34, Black);
     Picture6->move(250, 84);
-    Label3 = make_label(Picture6, 0, 8, 138, 13, QColor(255, 255, 255), small, Qt::AlignLeft,
+    Label3 = Transparent_Label(Picture6, 0, 8, 138, 13, QColor(255, 255, 255), small, Qt::AlignLeft,
                         QStringLiteral("でるでるパズルアクション"));
     Label3->hide();
     Picture8 = new Surface(Picture6, 16, 16, Black);
@@ -119,7 +103,7 @@ void Form1::Build_Controls()
     };
     for (int i = 0; i < 10; ++i) {
         const Place& p = places[i];
-        Label1[i] = make_label(Client, p.left, p.top, p.width, 13, QColor(255, 255, 255), small,
+        Label1[i] = Transparent_Label(Client, p.left, p.top, p.width, 13, QColor(255, 255, 255), small,
                                p.align, QString::fromUtf8(p.text));
     }
 

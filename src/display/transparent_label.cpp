@@ -1,0 +1,18 @@
+#include "display/transparent_label.h"
+
+QLabel* Transparent_Label(QWidget* parent, int left, int top, int width, int height,
+                          const QColor& colour, const QFont& font, Qt::Alignment align,
+                          const QString& text)
+{
+    auto* label = new QLabel(text, parent);
+    label->setGeometry(left, top, width, height);
+    label->setFont(font);
+    label->setAlignment(align | Qt::AlignTop);
+    label->setAttribute(Qt::WA_TranslucentBackground);
+    label->setAutoFillBackground(false);
+    label->setAttribute(Qt::WA_TransparentForMouseEvents);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    label->setPalette(palette);
+    return label;
+}
