@@ -5,6 +5,8 @@
 
 #include <QAction>
 #include <QFileInfo>
+#include <QAudioDevice>
+#include <QMediaDevices>
 #include <QSoundEffect>
 #include <QUrl>
 
@@ -42,6 +44,14 @@ Sound_Player& player()
 
 void play_for_real(const QString& path)
 {
+    // Without an output device the effects are simply not heard; say so once, not per effect.
+    if (QMediaDevices::audioOutputs().isEmpty()) {
+        static bool told = false;
+        if (!told)
+            qWarning("No audio output: sound effects are silent.");
+        told = true;
+        return;
+    }
     static Effect_Bank bank;
     bank.Play(path);
 }
