@@ -5,8 +5,8 @@ DELVANO_PACKAGES=(
   qt6-base-dev qt6-multimedia-dev qt6-translations-l10n
   libgtest-dev
   fonts-ipafont-gothic
-  xvfb xdotool x11-utils imagemagick
-  desktop-file-utils appstream dpkg-dev file
+  xvfb xdotool imagemagick
+  desktop-file-utils appstream dpkg-dev file util-linux
 )
 
 delvano_ensure_packages() {
