@@ -59,6 +59,9 @@ bool Parse_Body(const QStringList& lines, bool& sound_switch, Settings_Values& v
 // of its own modification time.
 bool Read_Checked_Lines(const QString& path, QStringList& lines)
 {
+    // Only a plain file: opening a pipe or a device of that name could wait for ever.
+    if (!QFileInfo(path).isFile())
+        return false;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return false;

@@ -4,7 +4,7 @@
 #include "core/main_loop.h"
 #include "core/module1.h"
 #include "core/random_source.h"
-#include "support/call_log.h"
+#include "support/recording_screen.h"
 
 namespace {
 
@@ -26,7 +26,7 @@ protected:
     }
     void TearDown() override { Set_Random_Source(nullptr); }
 
-    Call_Log screen;
+    Recording_Screen screen;
 };
 
 TEST_F(Main_Loop, TitleAndGameOverPassesOnlyYield)
@@ -53,8 +53,8 @@ TEST_F(Main_Loop, DigComesBeforeTheArrows)
 {
     Key_State = "111";
     EXPECT_EQ(Main_Loop_Pass(screen), Pass_Result::Acted);
-    EXPECT_TRUE(screen.contains("sound Dig"));
-    EXPECT_FALSE(screen.contains("wait 1"));
+    EXPECT_TRUE(screen.Contains("sound Dig"));
+    EXPECT_FALSE(screen.Contains("wait 1"));
     EXPECT_EQ(Digger_Dir, 1);
     EXPECT_EQ(Map_Line[2], "111110111111111");  // the cell right-below the digger
 }
@@ -65,8 +65,8 @@ TEST_F(Main_Loop, LeftComesBeforeRight)
     EXPECT_EQ(Main_Loop_Pass(screen), Pass_Result::Acted);
     EXPECT_EQ(Digger_Dir, 0);  // facing right, so the left key only turns it
     EXPECT_EQ(Digger_X, 5);
-    EXPECT_TRUE(screen.contains("digger 48,0"));
-    EXPECT_TRUE(screen.contains("wait 1"));
+    EXPECT_TRUE(screen.Contains("digger 48,0"));
+    EXPECT_TRUE(screen.Contains("wait 1"));
 }
 
 TEST_F(Main_Loop, ADigWithNothingToDigIsIdle)

@@ -9,29 +9,29 @@
 #include "core/module1.h"
 #include "dialogs/game_over_sequence.h"
 #include "rules/sequence.h"
-#include "support/call_log.h"
+#include "support/recording_screen.h"
 
 namespace {
 
 // Writes the caption and dialog calls into the same log as the screen calls.
 class Stage_Log final : public Game_Over_Stage {
 public:
-    explicit Stage_Log(Call_Log& log) : log_(log) {}
+    explicit Stage_Log(Recording_Screen& log) : log_(log) {}
 
     void Set_Caption_Text(const QString& text) override
     {
-        log_.log("caption_text " + text.toStdString());
+        log_.Log("caption_text " + text.toStdString());
     }
     void Set_Caption_Tops(int caption_top, int shadow_top) override
     {
-        log_.log("caption_tops " + std::to_string(caption_top) + "," + std::to_string(shadow_top));
+        log_.Log("caption_tops " + std::to_string(caption_top) + "," + std::to_string(shadow_top));
         caption = caption_top;
         shadow = shadow_top;
     }
-    void Show_Caption() override { log_.log("show_caption"); }
+    void Show_Caption() override { log_.Log("show_caption"); }
     void Open_High_Score_Dialog() override
     {
-        log_.log("open_dialog");
+        log_.Log("open_dialog");
         mode_at_open = Game_Mode;
     }
 
@@ -40,7 +40,7 @@ public:
     int mode_at_open = -1;
 
 private:
-    Call_Log& log_;
+    Recording_Screen& log_;
 };
 
 std::string frame(int x, int y)
@@ -67,7 +67,7 @@ protected:
         Game_Mode = 1;
         Game_Serial = 7;
         Digger_X = 5;
-        log.on_wait = [this](int) { modes_in_waits.push_back(Game_Mode); };
+        log.on_wait = [this](int, int) { modes_in_waits.push_back(Game_Mode); };
     }
     void TearDown() override { Reset_Module1(); }
 
@@ -79,7 +79,7 @@ protected:
         Score_Table[3].Score = score;
     }
 
-    Call_Log log;
+    Recording_Screen log;
     Stage_Log stage{log};
     std::vector<int> modes_in_waits;
 };
@@ -160,7 +160,7 @@ TEST_F(GameOverSequence, WhichEndingAScoreGets)
         Game_Over_Sequence(log, stage);
         ASSERT_FALSE(log.calls.empty());
         EXPECT_EQ(log.calls.front(), c.high ? "sound Hight" : "sound Over") << c.score;
-        EXPECT_EQ(log.contains("open_dialog"), c.high) << c.score;
+        EXPECT_EQ(log.Contains("open_dialog"), c.high) << c.score;
         EXPECT_EQ(Game_Mode, c.high ? 2 : 0) << c.score;
     }
 }
@@ -168,7 +168,7 @@ TEST_F(GameOverSequence, WhichEndingAScoreGets)
 TEST_F(GameOverSequence, NewGameDuringAWaitStopsTheNormalEndingThere)
 {
     set_scores(500, 300, 100, 10);
-    log.on_wait = [](int wait) {
+    log.on_wait = [](int wait, int) {
         if (wait == 3) {
             ++Game_Serial;
             Game_Mode = 1;
@@ -179,13 +179,13 @@ TEST_F(GameOverSequence, NewGameDuringAWaitStopsTheNormalEndingThere)
     ASSERT_FALSE(log.calls.empty());
     EXPECT_EQ(log.calls.back(), "wait 6");
     EXPECT_EQ(std::count(log.calls.begin(), log.calls.end(), "wait 6"), 3);
-    EXPECT_FALSE(log.contains("show_caption"));
+    EXPECT_FALSE(log.Contains("show_caption"));
 }
 
 TEST_F(GameOverSequence, NewGameDuringTheLastJumpDoesNotOpenTheDialog)
 {
     set_scores(500, 300, 100, 600);
-    log.on_wait = [](int wait) {
+    log.on_wait = [](int wait, int) {
         if (wait == 20) {
             ++Game_Serial;
             Game_Mode = 1;
@@ -193,8 +193,8 @@ TEST_F(GameOverSequence, NewGameDuringTheLastJumpDoesNotOpenTheDialog)
     };
     EXPECT_THROW(Game_Over_Sequence(log, stage), Overtaken);
     EXPECT_EQ(Game_Mode, 1);
-    EXPECT_TRUE(log.contains("show_caption"));
-    EXPECT_FALSE(log.contains("open_dialog"));
+    EXPECT_TRUE(log.Contains("show_caption"));
+    EXPECT_FALSE(log.Contains("open_dialog"));
     EXPECT_EQ(log.calls.back(), "wait 6");
 }
 

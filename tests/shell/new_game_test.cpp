@@ -4,7 +4,7 @@
 #include "core/module1.h"
 #include "core/random_source.h"
 #include "shell/new_game.h"
-#include "support/call_log.h"
+#include "support/recording_screen.h"
 
 namespace {
 
@@ -20,7 +20,7 @@ protected:
     bool start()
     {
         return Run_New_Game(
-            screen, [this] { screen.log("play_look"); }, [this] { screen.log("focus"); });
+            screen, [this] { screen.Log("play_look"); }, [this] { screen.Log("focus"); });
     }
 
     static std::vector<std::string> entry_animation()
@@ -40,7 +40,7 @@ protected:
         return calls;
     }
 
-    Call_Log screen;
+    Recording_Screen screen;
 };
 
 TEST_F(New_Game_Command, DropsTheDiggerIntoRowOneFacingRight)
@@ -60,7 +60,7 @@ TEST_F(New_Game_Command, DropsTheDiggerIntoRowOneFacingRight)
 
 TEST_F(New_Game_Command, ChosenAgainDuringItsEntryPlaysExactlyOneEntryAfterwards)
 {
-    screen.on_wait = [this](int wait) {
+    screen.on_wait = [this](int wait, int) {
         if (wait == 3) {
             screen.calls.clear();
             EXPECT_TRUE(start());
@@ -74,7 +74,7 @@ TEST_F(New_Game_Command, ChosenAgainDuringItsEntryPlaysExactlyOneEntryAfterwards
 TEST_F(New_Game_Command, AGameStartedDuringAnotherStopsTheOldSequenceAtItsWait)
 {
     const uint64_t before = Game_Serial;
-    screen.on_wait = [](int) { ++Game_Serial; };  // the window closed, say
+    screen.on_wait = [](int, int) { ++Game_Serial; };  // the window closed, say
     EXPECT_FALSE(start());
     EXPECT_GT(Game_Serial, before + 1);
     EXPECT_EQ(screen.calls.back(), "wait 4");

@@ -8,6 +8,8 @@
 #include <QTemporaryDir>
 #include <csignal>
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include "core/module1.h"
 #include "shell/message_box.h"
@@ -166,6 +168,23 @@ TEST_F(SettingsFile, ANameWithQuotesOrLineBreaksReadsBackAsWritten)
     EXPECT_EQ(Score_Table[1].Name, "two lines");
 }
 
+TEST_F(SettingsFile, NamesThatLookLikeDecodingDamageStillReadBack)
+{
+    // A replacement character or a NUL is valid UTF-8 and must not send the file down the
+    // Shift-JIS road.
+    Set_Settings_Defaults();
+    Score_Table[0].Name = "\xEF\xBF\xBD";
+    Score_Table[1].Name = std::string("a\0b", 3);
+    Score_Table[2].Name = "  spaced  ";
+    ASSERT_TRUE(Settings_Save(path, true));
+    bool sound = false;
+    ASSERT_EQ(Settings_Load(path, sound), Load_Result::Loaded);
+    EXPECT_TRUE(shown.empty());
+    EXPECT_EQ(Score_Table[0].Name, "\xEF\xBF\xBD");
+    EXPECT_EQ(Score_Table[1].Name, std::string("a\0b", 3));
+    EXPECT_EQ(Score_Table[2].Name, "  spaced  ");
+}
+
 TEST_F(SettingsFile, AnUntouchedSaveLoadsSilently)
 {
     Fill_Table();
@@ -279,6 +298,16 @@ TEST_F(SettingsFile, AFolderInPlaceOfTheFileIsBroken)
     Expect_One_Broken_Message();
 }
 
+TEST_F(SettingsFile, APipeInPlaceOfTheFileIsBrokenWithoutWaiting)
+{
+    ASSERT_EQ(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    Fill_Table();
+    bool sound = true;
+    EXPECT_EQ(Settings_Load(path, sound), Load_Result::Broken);
+    Expect_One_Broken_Message();
+    Expect_Defaults();
+}
+
 TEST_F(SettingsFile, TheSwitchReadFromLineTwoOutlivesABreakFurtherDown)
 {
     for (const bool initial : {true, false}) {
@@ -389,6 +418,29 @@ TEST_F(SettingsFile, AFolderReplacedByAFileAfterStartUpFailsTheSave)
     EXPECT_FALSE(Settings_Save(inside, true));
     ASSERT_EQ(shown.size(), 1u);
     EXPECT_EQ(shown[0].text, Failed_Text);
+}
+
+TEST_F(SettingsFile, AFolderMadeReadOnlyAfterStartUpKeepsTheOldFileByteForByte)
+{
+    if (geteuid() == 0)
+        GTEST_SKIP() << "root writes into read-only folders; the disk-full case covers this road";
+    const QString folder = dir.filePath("game");
+    const QString inside = folder + "/Delvano.ini";
+    Fill_Table();
+    ASSERT_TRUE(Settings_Save(inside, true));
+    QFile file(inside);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray before = file.readAll();
+    file.close();
+    ASSERT_EQ(chmod(QFile::encodeName(folder).constData(), 0555), 0);
+    Set_Settings_Defaults();
+    const bool saved = Settings_Save(inside, false);
+    chmod(QFile::encodeName(folder).constData(), 0755);
+    EXPECT_FALSE(saved);
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_EQ(shown[0].text, Failed_Text);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), before);
 }
 
 TEST_F(SettingsFile, ADiskThatFillsDuringTheSaveKeepsTheOldFileByteForByte)
