@@ -8,12 +8,12 @@
 Pass_Result Main_Loop_Pass(Screen& screen)
 {
     switch (Game_Mode) {
-    case 0:
-    case 2:
+    case Mode_Idle:
+    case Mode_Game_Over:
         return Pass_Result::Idle;
-    case 3:
+    case Mode_High_Score_Closed:
         screen.States_Refresh();
-        Game_Mode = 0;
+        Game_Mode = Mode_Idle;
         return Pass_Result::Acted;
     default:
         break;

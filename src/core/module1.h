@@ -11,24 +11,50 @@ struct Score_Entry {
     int32_t Score = 0;
 };
 
-// 0 title or idle, 1 playing, 2 game-over sequence running, 3 high-score dialog just closed.
-inline int32_t Game_Mode = 0;
+// What the main loop and the keys do depends on Game_Mode.
+inline constexpr int32_t Mode_Idle = 0;               // the title screen, or after a game
+inline constexpr int32_t Mode_Playing = 1;
+inline constexpr int32_t Mode_Game_Over = 2;          // the game-over sequence is running
+inline constexpr int32_t Mode_High_Score_Closed = 3;  // the name is in; the panel must catch up
+inline int32_t Game_Mode = Mode_Idle;
 // The program's folder, always ending in the path separator.
 inline std::string App_Dir;
 // "0"/"1" per key: position 1 dig (Z), 2 left, 3 right. Empty until the first game.
 inline std::string Key_State;
 // Sixteen rows of fifteen cell codes "0".."9"; row 0 on top, the digger always in row 1.
 inline std::array<std::string, 16> Map_Line;
-inline int32_t Digger_Dir = 0;  // 0 left, 1 right
+inline constexpr int32_t Facing_Left = 0;
+inline constexpr int32_t Facing_Right = 1;
+inline int32_t Digger_Dir = Facing_Left;
 inline int32_t Digger_X = 0;    // 1..15
 inline std::string Dig_Mask;    // eight "0"/"1" flags, one per dig position
 inline std::string Dig_Codes;   // the code each dug position becomes, "0" where not dug
 // Entries 0..2 the high-score table, best first; entry 3 the game being played.
 inline std::array<Score_Entry, 4> Score_Table;
-inline int32_t Life = 0;         // 0..20
+
+inline constexpr int32_t Life_Min = 0;  // the game ends when life comes down to it
+inline constexpr int32_t Life_Max = 20;
+inline constexpr int32_t Life_At_Start = 10;
+inline int32_t Life = 0;
+
 inline int32_t Shovel_Type = 0;  // 0 normal, 1 erase, 2 power, 3 long, 4 large
-inline int32_t Shovel_Uses = 0;  // 0..20
-inline std::array<int32_t, 7> Wait_Value{};
+inline constexpr int32_t Shovel_Uses_Min = 0;
+inline constexpr int32_t Shovel_Uses_Max = 20;
+// A special shovel picked up brings a fresh count from this range, whatever was left.
+inline constexpr int32_t New_Shovel_Uses_Min = 10;
+inline constexpr int32_t New_Shovel_Uses_Max = 19;
+inline int32_t Shovel_Uses = 0;  // meaningful only while Shovel_Type is a special shovel
+
+// Wait_Prog's slots: each paces one kind of animation with a Wait_Value of its own.
+inline constexpr int Slot_Walk = 0;            // each slide of a step onto soil
+inline constexpr int Slot_Turn = 1;
+inline constexpr int Slot_Dig = 2;             // each frame of a dig
+inline constexpr int Slot_Step_Into_Hole = 3;  // each slide of a step with no soil below
+inline constexpr int Slot_Falling = 4;
+inline constexpr int Slot_Landing = 5;
+inline constexpr int Slot_Other = 6;           // items, squeezing, the game-over sequence
+inline constexpr int Wait_Slot_Count = 7;
+inline std::array<int32_t, Wait_Slot_Count> Wait_Value{};
 
 // Ours: bumped whenever a running animation sequence must give way (a new game starts, the
 // window closes). A sequence remembers the value it started under and stops at its next wait

@@ -1,6 +1,9 @@
 #include "display/banner_script.h"
 
+#include "core/module1.h"
 #include "core/random_source.h"
+#include "rules/cell_codes.h"
+#include "rules/sheet_cells.h"
 
 namespace {
 
@@ -11,9 +14,14 @@ bool in(int t, int first, int last)
     return t >= first && t <= last;
 }
 
+void draw(Banner_Stage& s, int sprite, Sheet_Cell cell, bool mirrored = false)
+{
+    s.Draw(sprite, cell.x, cell.y, mirrored);
+}
+
 // The walking frames follow the frame counter, four to a step.
-void walk_left(Banner_Stage& s, int t) { s.Draw(P7, (t % 4) * 16, 0); }
-void walk_right(Banner_Stage& s, int sprite, int t) { s.Draw(sprite, (t % 4) * 16 + 64, 0); }
+void walk_left(Banner_Stage& s, int t) { draw(s, P7, Walking_Pose(Facing_Left, t % 4)); }
+void walk_right(Banner_Stage& s, int sprite, int t) { draw(s, sprite, Walking_Pose(Facing_Right, t % 4)); }
 
 void move_left(Banner_Stage& s, int c, int dx) { s.Set_Left(c, s.Left(c) + dx); }
 void move_down(Banner_Stage& s, int c, int dy) { s.Set_Top(c, s.Top(c) + dy); }
@@ -26,7 +34,7 @@ void opening(Banner_Stage& s, int& t)
         s.Clear_Box();
         s.Set_Left(P7, s.Inner_Width());
         s.Set_Top(P7, 8);
-        s.Draw(P7, 0, 0);
+        draw(s, P7, Walking_Pose(Facing_Left, 0));
         s.Set_Left(P8, s.Inner_Width());
         s.Set_Label_Left(s.Left(P7) + 16);
         s.Set_Label_Top(11);
@@ -40,7 +48,7 @@ void opening(Banner_Stage& s, int& t)
         walk_left(s, t);
     } else if (t == 72) {
         s.Set_Left(P7, -60);
-        s.Draw(P7, 64, 0);
+        draw(s, P7, Walking_Pose(Facing_Right, 0));
     } else if (in(t, 73, 98)) {
         s.Set_Interval(50);
         move_left(s, P7, 4);
@@ -54,7 +62,7 @@ void opening(Banner_Stage& s, int& t)
         const int scene = Rnd_Int(2);
         s.Set_Interval(50);
         walk_right(s, P7, t);
-        s.Draw(P8, scene == 0 ? 96 : 112, 96);
+        draw(s, P8, Map_Tile(scene == 0 ? Cell_Special : Cell_Power_Shovel));
         s.Set_Top(P8, s.Top(P7));
         if (scene == 1)
             t = 250;  // scene B from the next tick
@@ -74,18 +82,18 @@ bool item_arrives(Banner_Stage& s, int t, int start)
         walk_right(s, P7, t);
         move_left(s, P8, -4);
     } else if (in(f, 10, 17)) {
-        s.Draw(P7, 128, 32);
+        draw(s, P7, Turning_View(0));
         move_left(s, P8, -4);
     } else if (f == 18) {
         s.Set_Interval(80);
-        s.Draw(P7, 96, 32);
+        draw(s, P7, Stepping_Off_Pose(Facing_Right, 2));
         move_left(s, P7, 4);
     } else if (f == 19) {
         s.Set_Interval(100);
-        s.Draw(P7, 64, 32);
+        draw(s, P7, Stepping_Off_Pose(Facing_Right, 0));
         move_left(s, P7, 4);
     } else if (in(f, 20, 23)) {
-        s.Draw(P7, (f - 20) * 16 + 64, 64);
+        draw(s, P7, Cheering_Pose(f - 20));
     } else {
         return false;
     }
@@ -134,7 +142,7 @@ void scene_a(Banner_Stage& s, int& t)
         move_down(s, P7, -4);
     } else if (in(t, 200, 205)) {
         s.Set_Interval(100);
-        s.Draw(P7, 144, 80);
+        draw(s, P7, Keeling_View(3));
     } else if (t == 206) {
         move_down(s, P7, 4);
     } else if (t == 207) {
@@ -155,15 +163,15 @@ void scene_a(Banner_Stage& s, int& t)
 // Both diggers dig side by side (313..326): the plate rises a step after each dig.
 void dig_together(Banner_Stage& s, int f)
 {
-    s.Draw(P7, f * 16, 16);
-    s.Draw(P8, f * 16 + 64, 16);
+    draw(s, P7, Digging_Pose(Facing_Left, f));
+    draw(s, P8, Digging_Pose(Facing_Right, f));
     move_down(s, P9, -1);
 }
 
 void look_up(Banner_Stage& s, int plate_dy)
 {
-    s.Draw(P7, 48, 32);
-    s.Draw(P8, 112, 32);
+    draw(s, P7, Falling_Pose(Facing_Left));
+    draw(s, P8, Falling_Pose(Facing_Right));
     move_down(s, P9, plate_dy);
 }
 
@@ -176,11 +184,11 @@ void scene_b(Banner_Stage& s, int& t)
     if (in(t, 275, 280)) {
         s.Set_Left(P8, -46);
     } else if (in(t, 281, 284)) {
-        s.Draw(P7, (t - 281) * 16, 32);
+        draw(s, P7, Stepping_Off_Pose(Facing_Left, t - 281));
     } else if (in(t, 285, 288)) {
-        s.Draw(P7, (t - 285) * 16, 32);
+        draw(s, P7, Stepping_Off_Pose(Facing_Left, t - 285));
     } else if (in(t, 289, 292)) {
-        s.Draw(P7, (t - 289) * 16, 32);
+        draw(s, P7, Stepping_Off_Pose(Facing_Left, t - 289));
     } else if (t == 299) {
         move_left(s, P7, 4);
         walk_right(s, P7, t);
@@ -190,8 +198,8 @@ void scene_b(Banner_Stage& s, int& t)
         walk_right(s, P7, t);
         walk_right(s, P8, t);
     } else if (t == 312) {
-        s.Draw(P7, 16, 0);
-        s.Draw(P8, 80, 0);
+        draw(s, P7, Walking_Pose(Facing_Left, 1));
+        draw(s, P8, Walking_Pose(Facing_Right, 1));
         s.Set_Top(P9, 33);
         s.Set_Visible(P9, true);
         s.Set_Interval(200);
@@ -209,8 +217,8 @@ void scene_b(Banner_Stage& s, int& t)
         s.Set_Interval(50);
         look_up(s, -6);
     } else if (t == 331) {
-        s.Draw(P7, 128, 64);
-        s.Draw(P8, 128, 32);
+        draw(s, P7, Turning_View(2));
+        draw(s, P8, Turning_View(0));
         move_down(s, P9, -6);
     } else if (in(t, 332, 339)) {
         move_down(s, P9, -6);
@@ -218,36 +226,36 @@ void scene_b(Banner_Stage& s, int& t)
         move_down(s, P9, 6);
     } else if (t == 347) {
         move_down(s, P9, 5);
-        s.Draw(P7, 16, 0);
-        s.Draw(P8, 80, 0);
+        draw(s, P7, Walking_Pose(Facing_Left, 1));
+        draw(s, P8, Walking_Pose(Facing_Right, 1));
     } else if (t == 348) {
         s.Set_Interval(100);
         move_down(s, P9, 5);
         move_left(s, P7, -4);
         move_left(s, P8, 4);
-        s.Draw(P7, 48, 16);
-        s.Draw(P8, 112, 16);
+        draw(s, P7, Digging_Pose(Facing_Left, 3));
+        draw(s, P8, Digging_Pose(Facing_Right, 3));
     } else if (t == 349) {
         move_down(s, P9, 1);
-        s.Draw(P7, 16, 48);
-        s.Draw(P8, 80, 48);
+        draw(s, P7, Landing_Pose(Facing_Left, 1));
+        draw(s, P8, Landing_Pose(Facing_Right, 1));
     } else if (in(t, 350, 352)) {
         move_down(s, P9, t == 352 ? -1 : -2);
         move_down(s, P7, -2);
         move_down(s, P8, -2);
-        s.Draw(P7, 16, 48);
-        s.Draw(P8, 80, 48);
+        draw(s, P7, Landing_Pose(Facing_Left, 1));
+        draw(s, P8, Landing_Pose(Facing_Right, 1));
     } else if (t == 353) {
-        s.Draw(P7, 16, 48);
-        s.Draw(P8, 80, 48);
+        draw(s, P7, Landing_Pose(Facing_Left, 1));
+        draw(s, P8, Landing_Pose(Facing_Right, 1));
         move_left(s, P7, 2);
         move_left(s, P8, -2);
     } else if (in(t, 354, 369)) {
         move_down(s, P9, t - 353);
         move_down(s, P7, t - 353);
         move_down(s, P8, t - 353);
-        s.Draw(P7, 144, 80, true);
-        s.Draw(P8, 144, 80);
+        draw(s, P7, Keeling_View(3), true);
+        draw(s, P8, Keeling_View(3));
     } else if (t == 370) {
         t = -1;
     }

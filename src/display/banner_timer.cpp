@@ -3,6 +3,7 @@
 #include "display/blit.h"
 #include "display/form1.h"
 #include "display/pictures.h"
+#include "rules/sheet_cells.h"
 
 namespace {
 
@@ -17,7 +18,7 @@ public:
     {
         Surface* box = picture(sprite);
         if (mirrored)
-            Blit(box->image(), Sheet(), 0, 0, -16, 16, sx + 15, sy);
+            Blit(box->image(), Sheet(), 0, 0, -Cell_Size, Cell_Size, sx + Cell_Size - 1, sy);
         else
             Blit_Cell(box->image(), Sheet(), 0, 0, sx, sy);
         box->update();

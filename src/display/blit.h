@@ -5,6 +5,7 @@
 #include <QImage>
 
 #include "rules/screen.h"
+#include "rules/sheet_cells.h"
 
 // Copies the w × h rectangle at (sx, sy) of src to (dx, dy) of dst. A negative w copies the
 // source mirrored: destination column 0 takes source column sx, column 1 takes sx − 1, and so
@@ -16,5 +17,11 @@ void Blit(QImage& dst, const QImage& src, int dx, int dy, int w, int h, int sx, 
 inline void Blit_Cell(QImage& dst, const QImage& sheet, int dx, int dy, int sx, int sy,
                       Raster op = Raster::Copy)
 {
-    Blit(dst, sheet, dx, dy, 16, 16, sx, sy, op);
+    Blit(dst, sheet, dx, dy, Cell_Size, Cell_Size, sx, sy, op);
+}
+
+inline void Blit_Cell(QImage& dst, const QImage& sheet, int dx, int dy, Sheet_Cell cell,
+                      Raster op = Raster::Copy)
+{
+    Blit_Cell(dst, sheet, dx, dy, cell.x, cell.y, op);
 }

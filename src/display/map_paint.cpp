@@ -2,18 +2,14 @@
 
 #include "core/module1.h"
 #include "display/blit.h"
+#include "rules/sheet_cells.h"
 
 namespace {
 
-int cell_code(int row, int column)
-{
-    const char c = Char_At(Map_Line[static_cast<size_t>(row)], column);
-    return (c >= '0' && c <= '9') ? c - '0' : 0;
-}
-
 void paint_cell(QImage& canvas, const QImage& sheet, int row, int column, int y)
 {
-    Blit_Cell(canvas, sheet, 16 * (column - 1), y, 16 * cell_code(row, column), 96);
+    const Sheet_Cell tile = Map_Tile(Char_At(Map_Line[static_cast<size_t>(row)], column));
+    Blit_Cell(canvas, sheet, 16 * (column - 1), y, tile);
 }
 
 }  // namespace

@@ -17,10 +17,3 @@ inline constexpr int Shovel_Erase = 1;  // named on the status panel, never hand
 inline constexpr int Shovel_Power = 2;
 inline constexpr int Shovel_Long = 3;
 inline constexpr int Shovel_Large = 4;
-
-// The sheet x of a cell code's map tile; the tiles lie in sheet row y = 96.
-inline constexpr int Tile_X(char code)
-{
-    return (code >= '0' && code <= '9') ? 16 * (code - '0') : 0;
-}
-inline constexpr int Tile_Y = 96;

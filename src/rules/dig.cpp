@@ -4,17 +4,18 @@
 #include "core/random_source.h"
 #include "rules/actions.h"
 #include "rules/cell_codes.h"
+#include "rules/sheet_cells.h"
 
 namespace {
 
 const char* base_pattern(int shovel, int dir)
 {
     switch (shovel) {
-    case Shovel_Power: return dir == 0 ? "10100000" : "01010000";
-    case Shovel_Long: return dir == 0 ? "10001000" : "01000100";
-    case Shovel_Large: return dir == 0 ? "10000010" : "01000001";
+    case Shovel_Power: return dir == Facing_Left ? "10100000" : "01010000";
+    case Shovel_Long: return dir == Facing_Left ? "10001000" : "01000100";
+    case Shovel_Large: return dir == Facing_Left ? "10000010" : "01000001";
     // The erase shovel has no pattern of its own: it digs like the normal one.
-    default: return dir == 0 ? "10000000" : "01000000";
+    default: return dir == Facing_Left ? "10000000" : "01000000";
     }
 }
 
@@ -90,31 +91,31 @@ bool Dig_Action(Screen& screen)
         screen.Sound("Dig");
         const int d = Digger_Dir;
         for (int i = 0; i < 4; ++i) {
-            screen.Paint_Digger(64 * d + 16 * i, 16);
+            screen.Paint_Digger(Digging_Pose(d, i));
             for (int p = 1; p <= 8; ++p) {
                 if (Char_At(Dig_Mask, p) != '1')
                     continue;
                 const Dig_Place place = Dig_Position(p, Digger_X);
-                screen.Paint_Tile(place.x(), place.y(), Tile_X(Char_At(Dig_Codes, p)), Tile_Y,
+                screen.Paint_Tile(place.x(), place.y(), Map_Tile(Char_At(Dig_Codes, p)),
                                   p == 1 ? Raster::And : Raster::Copy);
-                screen.Paint_Tile(place.x(), place.y(), 16 * i, 80, Raster::Paint);
+                screen.Paint_Tile(place.x(), place.y(), Dig_Overlay(i), Raster::Paint);
             }
             screen.Refresh_Field();
-            sequence.Wait(2);
+            sequence.Wait(Slot_Dig);
         }
-        screen.Paint_Digger(64 * d + 48, 0);
+        screen.Paint_Digger(Standing_Pose(d));
         for (int p = 1; p <= 8; ++p) {
             if (Char_At(Dig_Mask, p) != '1')
                 continue;
             const Dig_Place place = Dig_Position(p, Digger_X);
             const char code = Char_At(Dig_Codes, p);
-            screen.Paint_Tile(place.x(), place.y(), Tile_X(code), Tile_Y, Raster::Copy);
+            screen.Paint_Tile(place.x(), place.y(), Map_Tile(code), Raster::Copy);
             Set_Char(Map_Line[static_cast<size_t>(place.row)], place.column, code);
         }
-        if (Shovel_Type > 0) {
+        if (Shovel_Type > Shovel_Normal) {
             --Shovel_Uses;
-            if (Shovel_Uses <= 0) {
-                Shovel_Uses = 0;
+            if (Shovel_Uses <= Shovel_Uses_Min) {
+                Shovel_Uses = Shovel_Uses_Min;
                 Shovel_Type = Shovel_Normal;
             }
             screen.States_Refresh();

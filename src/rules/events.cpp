@@ -1,17 +1,20 @@
 #include "rules/events.h"
 
+#include <algorithm>
+
 #include "core/module1.h"
 #include "core/random_source.h"
 #include "rules/cell_codes.h"
 #include "rules/fall.h"
+#include "rules/sheet_cells.h"
 
 namespace {
 
 void pickup_frames(Sequence& sequence)
 {
     for (int i = 0; i < 4; ++i) {
-        sequence.screen().Paint_Digger(64 + 16 * i, 64);
-        sequence.Wait(6);
+        sequence.screen().Paint_Digger(Cheering_Pose(i));
+        sequence.Wait(Slot_Other);
     }
 }
 
@@ -42,24 +45,24 @@ void special_item(Sequence& sequence)
     screen.Save_Field();
     for (int blink = 0; blink < 3; ++blink) {
         screen.Clear_Field();
-        sequence.Wait(6);
+        sequence.Wait(Slot_Other);
         screen.Restore_Field();
-        sequence.Wait(6);
+        sequence.Wait(Slot_Other);
     }
     transform_map(Rnd_Int(6));
     screen.Map_Paint(1);
     for (int i = 0; i < 5; ++i)
-        sequence.Wait(6);
+        sequence.Wait(Slot_Other);
 }
 
 void shovel_item(Sequence& sequence, int shovel, bool fell)
 {
     Screen& screen = sequence.screen();
     pickup_frames(sequence);
-    screen.Paint_Digger(64 * Digger_Dir + 48, fell ? 32 : 0);
+    screen.Paint_Digger(fell ? Falling_Pose(Digger_Dir) : Standing_Pose(Digger_Dir));
     screen.Sound("Schop");
     Shovel_Type = shovel;
-    Shovel_Uses = Rnd_Int(10) + 10;
+    Shovel_Uses = Rnd_Int(New_Shovel_Uses_Max - New_Shovel_Uses_Min + 1) + New_Shovel_Uses_Min;
 }
 
 void apply_item(Sequence& sequence, char cell, bool fell)
@@ -67,7 +70,7 @@ void apply_item(Sequence& sequence, char cell, bool fell)
     Screen& screen = sequence.screen();
     switch (cell) {
     case Cell_Damage:
-        Life = Life - 1 < 0 ? 0 : Life - 1;
+        Life = std::clamp(Life - 1, Life_Min, Life_Max);
         screen.Sound("Dam");
         break;
     case Cell_Gold:
@@ -75,12 +78,12 @@ void apply_item(Sequence& sequence, char cell, bool fell)
         screen.Sound("Gold");
         break;
     case Cell_Life:
-        Life = Life + 1 > 20 ? 20 : Life + 1;
+        Life = std::clamp(Life + 1, Life_Min, Life_Max);
         screen.Sound("Life");
         break;
     case Cell_Stone:
         if (Shovel_Type != Shovel_Normal)
-            Shovel_Uses = Shovel_Uses + 1 > 20 ? 20 : Shovel_Uses + 1;
+            Shovel_Uses = std::clamp(Shovel_Uses + 1, Shovel_Uses_Min, Shovel_Uses_Max);
         screen.Sound("Stone");
         break;
     case Cell_Special: special_item(sequence); break;
@@ -99,10 +102,10 @@ void Move_Ivents(Sequence& sequence)
     bool fell = false;
     for (;;) {
         apply_item(sequence, Cell(1, Digger_X), fell);
-        screen.Paint_Tile(16 * (Digger_X - 1), 16, 0, Tile_Y, Raster::Copy);
+        screen.Paint_Tile(16 * (Digger_X - 1), 16, Map_Tile(Cell_Empty), Raster::Copy);
         Set_Char(Map_Line[1], Digger_X, Cell_Empty);
         screen.States_Refresh();
-        if (Life == 0) {
+        if (Life == Life_Min) {
             screen.Game_Over();
             return;
         }
@@ -114,5 +117,5 @@ void Move_Ivents(Sequence& sequence)
     if (fell)
         Landing(sequence);
     else
-        screen.Paint_Digger(64 * Digger_Dir + 48, 0);
+        screen.Paint_Digger(Standing_Pose(Digger_Dir));
 }

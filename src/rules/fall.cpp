@@ -1,19 +1,21 @@
 #include "rules/fall.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "core/module1.h"
 #include "rules/cell_codes.h"
 #include "rules/events.h"
+#include "rules/sheet_cells.h"
 #include "rules/stage_map.h"
 
 void Fall_Step(Sequence& sequence)
 {
     Screen& screen = sequence.screen();
-    screen.Paint_Digger(64 * Digger_Dir + 48, 32);
+    screen.Paint_Digger(Falling_Pose(Digger_Dir));
     for (int i = 1; i <= 4; ++i) {
         screen.Set_Field_Top(-4 * i);
-        sequence.Wait(4);
+        sequence.Wait(Slot_Falling);
     }
     Scroll_Map();
     screen.Map_Paint(0);
@@ -46,10 +48,10 @@ void Landing(Sequence& sequence)
     Screen& screen = sequence.screen();
     const int d = Digger_Dir;
     for (int i = 0; i < 4; ++i) {
-        screen.Paint_Digger(64 * d + 16 * i, 48);
-        sequence.Wait(5);
+        screen.Paint_Digger(Landing_Pose(d, i));
+        sequence.Wait(Slot_Landing);
     }
-    screen.Paint_Digger(64 * d + 48, 0);
+    screen.Paint_Digger(Standing_Pose(d));
     screen.Refresh_Digger();
 
     const std::vector<int> squeeze = squeezing_columns(Digger_X);
@@ -58,19 +60,18 @@ void Landing(Sequence& sequence)
         for (int column : squeeze)
             Set_Char(Map_Line[1], column, Cell_Empty);
         for (int i = 0; i < 4; ++i) {
-            screen.Paint_Digger(16 * i, 64);
+            screen.Paint_Digger(Squeezed_Pose(i));
             for (int column : squeeze)
-                screen.Paint_Tile(16 * (column - 1), 16, 16 * i, 80, Raster::Copy);
-            sequence.Wait(6);
+                screen.Paint_Tile(16 * (column - 1), 16, Dig_Overlay(i), Raster::Copy);
+            sequence.Wait(Slot_Other);
         }
-        screen.Paint_Digger(64 * d + 48, 0);
+        screen.Paint_Digger(Standing_Pose(d));
         for (int column : squeeze)
-            screen.Paint_Tile(16 * (column - 1), 16, 0, Tile_Y, Raster::Copy);
+            screen.Paint_Tile(16 * (column - 1), 16, Map_Tile(Cell_Empty), Raster::Copy);
         Life -= 1;
     }
-    if (Life < 0)
-        Life = 0;
+    Life = std::clamp(Life, Life_Min, Life_Max);
     screen.States_Refresh();
-    if (Life == 0)
+    if (Life == Life_Min)
         screen.Game_Over();
 }

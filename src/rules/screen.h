@@ -5,6 +5,8 @@
 
 #include <string>
 
+#include "rules/sheet_cells.h"
+
 enum class Raster { Copy, And, Paint };  // plain copy, SRCAND, SRCPAINT
 
 class Screen {
@@ -33,4 +35,8 @@ public:
     virtual void Sound(const std::string& name) = 0;
     virtual void Game_Over() = 0;
     virtual void Yield() = 0;
+
+    // The same paints with the sheet cell given by its name.
+    void Paint_Digger(Sheet_Cell cell) { Paint_Digger(cell.x, cell.y); }
+    void Paint_Tile(int x, int y, Sheet_Cell cell, Raster op) { Paint_Tile(x, y, cell.x, cell.y, op); }
 };

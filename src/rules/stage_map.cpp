@@ -5,6 +5,7 @@
 #include "rules/actions.h"
 #include "rules/cell_codes.h"
 #include "rules/screen.h"
+#include "rules/sheet_cells.h"
 
 namespace {
 
@@ -63,9 +64,9 @@ void New_Game(Screen& screen)
 {
     screen.Set_Field_Top(0);
     screen.Move_Digger(0, -16);
-    screen.Paint_Digger(112, 32);
+    screen.Paint_Digger(Falling_Pose(Facing_Right));
     Key_State = "000";
-    Digger_Dir = 1;
+    Digger_Dir = Facing_Right;
     Digger_X = 1;
     Map_Line[0] = "000000000000000";
     Map_Line[1] = "000000000000000";
@@ -73,7 +74,7 @@ void New_Game(Screen& screen)
     for (size_t r = 3; r <= 15; ++r)
         Map_Line[r] = Initial_Row();
     Score_Table[3].Score = 0;
-    Life = 10;
+    Life = Life_At_Start;
     Shovel_Type = Shovel_Normal;
     Shovel_Uses = 0;
 }

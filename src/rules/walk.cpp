@@ -3,6 +3,7 @@
 #include "rules/actions.h"
 #include "rules/cell_codes.h"
 #include "rules/events.h"
+#include "rules/sheet_cells.h"
 
 namespace {
 
@@ -14,9 +15,9 @@ void step(Sequence& sequence, int direction)
     const bool into_hole = Cell(2, target) != Cell_Soil;
     const int left = 16 * (Digger_X - 1);
     for (int i = 0; i < 4; ++i) {
-        screen.Paint_Digger(64 * Digger_Dir + 16 * i, into_hole ? 32 : 0);
+        screen.Paint_Digger(into_hole ? Stepping_Off_Pose(Digger_Dir, i) : Walking_Pose(Digger_Dir, i));
         screen.Move_Digger(left + direction * 4 * (i + 1), 16);
-        sequence.Wait(into_hole ? 3 : 0);
+        sequence.Wait(into_hole ? Slot_Step_Into_Hole : Slot_Walk);
     }
     Digger_X = target;
     Move_Ivents(sequence);
@@ -25,8 +26,8 @@ void step(Sequence& sequence, int direction)
 bool turn(Sequence& sequence, int new_dir)
 {
     Digger_Dir = new_dir;
-    sequence.screen().Paint_Digger(new_dir == 0 ? 48 : 112, 0);
-    sequence.Wait(1);
+    sequence.screen().Paint_Digger(Standing_Pose(new_dir));
+    sequence.Wait(Slot_Turn);
     return true;
 }
 
@@ -37,8 +38,8 @@ bool Walk_Action(Screen& screen)
     Sequence sequence(screen);
     try {
         if (Char_At(Key_State, 2) == '1') {
-            if (Digger_Dir != 0)
-                return turn(sequence, 0);
+            if (Digger_Dir != Facing_Left)
+                return turn(sequence, Facing_Left);
             if (Digger_X > 1 && Cell(1, Digger_X - 1) != Cell_Soil) {
                 step(sequence, -1);
                 return true;
@@ -46,8 +47,8 @@ bool Walk_Action(Screen& screen)
             return false;
         }
         if (Char_At(Key_State, 3) == '1') {
-            if (Digger_Dir != 1)
-                return turn(sequence, 1);
+            if (Digger_Dir != Facing_Right)
+                return turn(sequence, Facing_Right);
             if (Digger_X < 15 && Cell(1, Digger_X + 1) != Cell_Soil) {
                 step(sequence, +1);
                 return true;

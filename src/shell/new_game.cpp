@@ -3,6 +3,7 @@
 #include "core/module1.h"
 #include "rules/actions.h"
 #include "rules/screen.h"
+#include "rules/sheet_cells.h"
 #include "rules/sequence.h"
 
 bool Run_New_Game(Screen& screen, const std::function<void()>& show_play_look,
@@ -12,7 +13,7 @@ bool Run_New_Game(Screen& screen, const std::function<void()>& show_play_look,
     Sequence sequence(screen);
     try {
         show_play_look();
-        Game_Mode = 1;
+        Game_Mode = Mode_Playing;
         New_Game(screen);
         screen.States_Refresh();
         screen.Map_Paint(1);
@@ -21,13 +22,13 @@ bool Run_New_Game(Screen& screen, const std::function<void()>& show_play_look,
         // New_Game left the box one cell above the field; eight 4 px steps bring it to row 1.
         for (int i = 0; i < 8; ++i) {
             screen.Move_Digger(0, -16 + 4 * (i + 1));
-            sequence.Wait(4);
+            sequence.Wait(Slot_Falling);
         }
         for (int k = 0; k < 4; ++k) {
-            screen.Paint_Digger(Digger_Dir * 64 + k * 16, 48);
-            sequence.Wait(5);
+            screen.Paint_Digger(Landing_Pose(Digger_Dir, k));
+            sequence.Wait(Slot_Landing);
         }
-        screen.Paint_Digger(Digger_Dir * 64 + 48, 0);
+        screen.Paint_Digger(Standing_Pose(Digger_Dir));
         focus_digger();
         return true;
     } catch (const Overtaken&) {
