@@ -6,13 +6,13 @@
 
 namespace {
 
-const QRgb BoxBlue = qRgb(16, 24, 112);
+const QRgb Box_Blue = qRgb(16, 24, 112);
 const QRgb Rim = qRgb(255, 255, 255);
 const QRgb Shadow = qRgb(46, 46, 54);
 
 // A status box: white rim on its inclusive bounds, one plain blue inside,
 // and a shadow just outside its lower right edge to lift it off the marble.
-void box(QImage &image, int x0, int x1, int y0, int y1, QRgb inside = BoxBlue)
+void box(QImage& image, int x0, int x1, int y0, int y1, QRgb inside = Box_Blue)
 {
     for (int x = x0 + 1; x <= x1 + 1; ++x)
         image.setPixel(x, y1 + 1, Shadow);
@@ -25,23 +25,23 @@ void box(QImage &image, int x0, int x1, int y0, int y1, QRgb inside = BoxBlue)
         }
 }
 
-void caption(QImage &image, const QString &text, int x0, int x1, int y0, int y1)
+void caption(QImage& image, const QString& text, int x0, int x1, int y0, int y1)
 {
-    const QImage mask = textMask(text, TextStyle{12, false});
+    const QImage mask = text_mask(text, Text_Style{12, false});
     stamp(image, mask, centred(mask.size(), QRect(x0 + 1, y0 + 1, x1 - x0 - 1, y1 - y0 - 1)), Qt::white);
 }
 
 // The unit after each score, in the last columns of its value box.
-void pointsMark(QImage &image, int y0, int y1)
+void points_mark(QImage& image, int y0, int y1)
 {
-    const QImage mask = textMask(QStringLiteral("p"), TextStyle{12, false});
+    const QImage mask = text_mask(QStringLiteral("p"), Text_Style{12, false});
     const int top = y1 - 1 - mask.height();
     stamp(image, mask, QPoint(364 + (6 - mask.width()) / 2, std::max(y0 + 1, top)), Qt::white);
 }
 
-} // namespace
+}  // namespace
 
-QImage drawBackground()
+QImage draw_background()
 {
     QImage image = marble(375, 234);
 
@@ -58,17 +58,17 @@ QImage drawBackground()
         for (int x = 4; x <= 243; ++x)
             image.setPixel(x, y, qRgb(0, 0, 0));
 
-    struct Row { const char *caption; int y0, y1; bool points; };
-    const Row valueRows[] = {
+    struct Row { const char* caption; int y0, y1; bool points; };
+    const Row value_rows[] = {
         {"スコア", 6, 20, true}, {"ライフ", 26, 40, false}, {"特殊", 46, 60, false},
         {"1位", 124, 138, true}, {"2位", 161, 175, true}, {"3位", 198, 212, true},
     };
-    for (const Row &row : valueRows) {
+    for (const Row& row : value_rows) {
         box(image, 249, 294, row.y0, row.y1);
         caption(image, QString::fromUtf8(row.caption), 249, 294, row.y0, row.y1);
         box(image, 297, 370, row.y0, row.y1);
         if (row.points)
-            pointsMark(image, row.y0, row.y1);
+            points_mark(image, row.y0, row.y1);
     }
     for (int y0 : {63, 141, 178, 215})
         box(image, 249, 370, y0, y0 + 14);

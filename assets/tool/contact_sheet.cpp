@@ -4,11 +4,13 @@
 #include <QPainter>
 #include <stdexcept>
 
+#include "rules/sheet_cells.h"
+
 namespace {
 
 constexpr int Zoom = 4;
 
-QImage load(const QString &path)
+QImage load(const QString& path)
 {
     QImage image(path);
     if (image.isNull())
@@ -16,47 +18,49 @@ QImage load(const QString &path)
     return image.convertToFormat(QImage::Format_ARGB32);
 }
 
-QImage enlarged(const QImage &image, int zoom = Zoom)
+QImage enlarged(const QImage& image, int zoom = Zoom)
 {
     return image.scaled(image.size() * zoom, Qt::IgnoreAspectRatio, Qt::FastTransformation);
 }
 
 // A 16 px grid over the enlarged sprite sheet makes each cell easy to find.
-QImage gridded(const QImage &big, int zoom = Zoom)
+QImage gridded(const QImage& big, int zoom = Zoom)
 {
     QImage out = big;
     QPainter painter(&out);
     painter.setPen(QColor(255, 0, 255, 110));
-    for (int x = 0; x <= out.width(); x += 16 * zoom)
+    for (int x = 0; x <= out.width(); x += Cell_Size * zoom)
         painter.drawLine(x, 0, x, out.height());
-    for (int y = 0; y <= out.height(); y += 16 * zoom)
+    for (int y = 0; y <= out.height(); y += Cell_Size * zoom)
         painter.drawLine(0, y, out.width(), y);
     return out;
 }
 
-} // namespace
+}  // namespace
 
-void writeContactSheet(const QString &assetDir, const QString &outDir)
+void write_contact_sheet(const QString& asset_dir, const QString& out_dir)
 {
-    QDir().mkpath(outDir);
+    QDir().mkpath(out_dir);
     const QString pictures[] = {"background", "sheet", "title", "logo"};
     QList<QImage> big;
-    for (const QString &name : pictures) {
-        QImage image = enlarged(load(assetDir + "/pictures/" + name + ".png"));
+    for (const QString& name : pictures) {
+        QImage image = enlarged(load(asset_dir + "/pictures/" + name + ".png"));
         if (name == QLatin1String("sheet"))
             image = gridded(image);
-        image.save(outDir + "/" + name + "_4x.png");
+        image.save(out_dir + "/" + name + "_4x.png");
         big << image;
     }
     // Closer looks at the sheet, two rows of cells at a time, at 8x.
-    const QImage sheetImage = load(assetDir + QStringLiteral("/pictures/sheet.png"));
-    for (int row = 0; row < 7; row += 2) {
-        const QImage band = sheetImage.copy(0, row * 16, 160, std::min(32, 112 - row * 16));
-        gridded(enlarged(band, 8), 8).save(outDir + QStringLiteral("/sheet_rows%1_8x.png").arg(row));
+    const QImage sheet_image = load(asset_dir + QStringLiteral("/pictures/sheet.png"));
+    const int sheet_width = Sheet_Columns * Cell_Size, sheet_height = Sheet_Rows * Cell_Size;
+    for (int row = 0; row < Sheet_Rows; row += 2) {
+        const QImage band = sheet_image.copy(0, row * Cell_Size, sheet_width,
+                                             std::min(2 * Cell_Size, sheet_height - row * Cell_Size));
+        gridded(enlarged(band, 8), 8).save(out_dir + QStringLiteral("/sheet_rows%1_8x.png").arg(row));
     }
     QList<QImage> icons;
     for (int size : {16, 32, 48, 64, 128, 256})
-        icons << load(assetDir + QStringLiteral("/icons/delvano-%1.png").arg(size));
+        icons << load(asset_dir + QStringLiteral("/icons/delvano-%1.png").arg(size));
 
     const int gap = 16;
     const int width = std::max(big[0].width(), big[1].width() + gap + big[2].width()) + 2 * gap;
@@ -74,10 +78,10 @@ void writeContactSheet(const QString &assetDir, const QString &outDir)
     // The icons at their own size: that is how a desktop shows them.
     int x = gap;
     const int y3 = y2 + big[3].height() + gap;
-    for (const QImage &icon : icons) {
+    for (const QImage& icon : icons) {
         painter.drawImage(x, y3, icon);
         x += icon.width() + gap;
     }
     painter.end();
-    sheet.save(outDir + "/contact_sheet.png");
+    sheet.save(out_dir + "/contact_sheet.png");
 }

@@ -7,29 +7,29 @@
 
 namespace {
 
-QFont gameFont(const TextStyle &style)
+QFont game_font(const Text_Style& style)
 {
     QFont font(QStringLiteral("IPAPGothic"));
-    font.setPixelSize(style.pixelSize);
+    font.setPixelSize(style.pixel_size);
     font.setBold(style.bold);
     font.setStyleStrategy(QFont::StyleStrategy(QFont::NoAntialias | QFont::NoSubpixelAntialias));
     font.setHintingPreference(QFont::PreferFullHinting);
     return font;
 }
 
-bool lit(const QImage &mask, int x, int y)
+bool lit(const QImage& mask, int x, int y)
 {
     return x >= 0 && y >= 0 && x < mask.width() && y < mask.height() && qRed(mask.pixel(x, y)) > 127;
 }
 
-} // namespace
+}  // namespace
 
-QImage textMask(const QString &text, const TextStyle &style)
+QImage text_mask(const QString& text, const Text_Style& style)
 {
-    const QFont font = gameFont(style);
+    const QFont font = game_font(style);
     const QFontMetrics metrics(font);
-    const int w = metrics.horizontalAdvance(text) + style.pixelSize * 2;
-    const int h = metrics.height() + style.pixelSize;
+    const int w = metrics.horizontalAdvance(text) + style.pixel_size * 2;
+    const int h = metrics.height() + style.pixel_size;
     QImage canvas(w, h, QImage::Format_RGB32);
     canvas.fill(Qt::black);
     {
@@ -38,7 +38,7 @@ QImage textMask(const QString &text, const TextStyle &style)
         painter.setRenderHint(QPainter::Antialiasing, false);
         painter.setFont(font);
         painter.setPen(Qt::white);
-        painter.drawText(style.pixelSize, style.pixelSize / 2 + metrics.ascent(), text);
+        painter.drawText(style.pixel_size, style.pixel_size / 2 + metrics.ascent(), text);
     }
     QRect inked;
     for (int y = 0; y < h; ++y)
@@ -55,18 +55,18 @@ QImage textMask(const QString &text, const TextStyle &style)
     return canvas.copy(inked);
 }
 
-TextStyle fitText(const QString &text, QSize box, int start, int margin, bool bold)
+Text_Style fit_text(const QString& text, QSize box, int start, int margin, bool bold)
 {
     for (int size = start; size > 4; --size) {
-        const TextStyle style{size, bold};
-        const QImage mask = textMask(text, style);
+        const Text_Style style{size, bold};
+        const QImage mask = text_mask(text, style);
         if (mask.width() + 2 * margin <= box.width() && mask.height() + 2 * margin <= box.height())
             return style;
     }
     throw std::runtime_error("text does not fit its box at any size");
 }
 
-void stamp(QImage &target, const QImage &mask, QPoint at, QColor colour)
+void stamp(QImage& target, const QImage& mask, QPoint at, QColor colour)
 {
     for (int y = 0; y < mask.height(); ++y)
         for (int x = 0; x < mask.width(); ++x)
@@ -74,7 +74,7 @@ void stamp(QImage &target, const QImage &mask, QPoint at, QColor colour)
                 target.setPixel(at.x() + x, at.y() + y, colour.rgb());
 }
 
-void stampOutline(QImage &target, const QImage &mask, QPoint at, QColor colour, int width)
+void stamp_outline(QImage& target, const QImage& mask, QPoint at, QColor colour, int width)
 {
     for (int y = -width; y < mask.height() + width; ++y)
         for (int x = -width; x < mask.width() + width; ++x) {
@@ -89,7 +89,7 @@ void stampOutline(QImage &target, const QImage &mask, QPoint at, QColor colour, 
         }
 }
 
-QPoint centred(QSize size, const QRect &box)
+QPoint centred(QSize size, const QRect& box)
 {
     return {box.x() + (box.width() - size.width()) / 2, box.y() + (box.height() - size.height()) / 2};
 }

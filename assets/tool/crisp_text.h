@@ -7,23 +7,23 @@
 
 // Text in the pictures is drawn without anti-aliasing so that every pixel is
 // either the letter colour or untouched: at 1x a blurred edge reads as dirt.
-struct TextStyle {
-    int pixelSize = 12;
+struct Text_Style {
+    int pixel_size = 12;
     bool bold = false;
 };
 
 // A 1-bit-like mask (white letters on black) cropped to the inked pixels.
-QImage textMask(const QString &text, const TextStyle &style);
+QImage text_mask(const QString& text, const Text_Style& style);
 
 // Largest pixel size (starting at `start`) whose inked text, grown by
 // `margin` on every side, fits into `box`.
-TextStyle fitText(const QString &text, QSize box, int start, int margin, bool bold);
+Text_Style fit_text(const QString& text, QSize box, int start, int margin, bool bold);
 
 // Paints `colour` wherever `mask` is lit, with the mask's top-left at `at`.
-void stamp(QImage &target, const QImage &mask, QPoint at, QColor colour);
+void stamp(QImage& target, const QImage& mask, QPoint at, QColor colour);
 
 // Rings the lit pixels of `mask` (8-neighbourhood, `width` px) with `colour`.
-void stampOutline(QImage &target, const QImage &mask, QPoint at, QColor colour, int width);
+void stamp_outline(QImage& target, const QImage& mask, QPoint at, QColor colour, int width);
 
 // Top-left position that centres `size` inside `box`.
-QPoint centred(QSize size, const QRect &box);
+QPoint centred(QSize size, const QRect& box);

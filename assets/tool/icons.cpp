@@ -3,9 +3,9 @@
 
 #include <stdexcept>
 
-QImage drawProgramIcon(const QString &artDir, int size)
+QImage draw_program_icon(const QString& art_dir, int size)
 {
-    const PixelArt art = PixelArt::load(artDir + QStringLiteral("/program_icon.txt"));
+    const Pixel_Art art = Pixel_Art::load(art_dir + QStringLiteral("/program_icon.txt"));
     // 16 and 48 come from the small drawing, the rest from the 32 px one, so
     // every size is a whole-number enlargement and stays crisp.
     const bool small = size % 16 == 0 && size % 32 != 0;

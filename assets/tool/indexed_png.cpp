@@ -4,7 +4,7 @@
 #include <QVector>
 #include <stdexcept>
 
-QImage toIndexed(const QImage &source)
+QImage to_indexed(const QImage& source)
 {
     const QImage image = source.convertToFormat(QImage::Format_ARGB32);
     QHash<QRgb, int> index;
@@ -25,7 +25,7 @@ QImage toIndexed(const QImage &source)
     QImage out(image.size(), QImage::Format_Indexed8);
     out.setColorTable(table);
     for (int y = 0; y < image.height(); ++y) {
-        uchar *line = out.scanLine(y);
+        uchar* line = out.scanLine(y);
         for (int x = 0; x < image.width(); ++x) {
             QRgb c = image.pixel(x, y);
             if (qAlpha(c) == 0)
@@ -36,8 +36,8 @@ QImage toIndexed(const QImage &source)
     return out;
 }
 
-void saveIndexed(const QImage &image, const QString &path)
+void save_indexed(const QImage& image, const QString& path)
 {
-    if (!toIndexed(image).save(path, "PNG"))
+    if (!to_indexed(image).save(path, "PNG"))
         throw std::runtime_error(QStringLiteral("cannot write %1").arg(path).toStdString());
 }

@@ -14,25 +14,25 @@
 
 namespace {
 
-void generate(const QString &assets)
+void generate(const QString& assets)
 {
     const QString art = assets + QStringLiteral("/art");
-    for (const char *dir : {"pictures", "icons", "sounds"})
+    for (const char* dir : {"pictures", "icons", "sounds"})
         QDir(assets).mkpath(QLatin1String(dir));
 
-    const QImage sheet = drawSheet(art);
-    saveIndexed(sheet, assets + QStringLiteral("/pictures/sheet.png"));
-    saveIndexed(drawBackground(), assets + QStringLiteral("/pictures/background.png"));
-    saveIndexed(drawTitle(sheet), assets + QStringLiteral("/pictures/title.png"));
-    saveIndexed(drawLogoPlate(), assets + QStringLiteral("/pictures/logo.png"));
+    const QImage sheet = draw_sheet(art);
+    save_indexed(sheet, assets + QStringLiteral("/pictures/sheet.png"));
+    save_indexed(draw_background(), assets + QStringLiteral("/pictures/background.png"));
+    save_indexed(draw_title(sheet), assets + QStringLiteral("/pictures/title.png"));
+    save_indexed(draw_logo_plate(), assets + QStringLiteral("/pictures/logo.png"));
     for (int size : {16, 32, 48, 64, 128, 256})
-        saveIndexed(drawProgramIcon(art, size), assets + QStringLiteral("/icons/delvano-%1.png").arg(size));
-    writeSounds(assets + QStringLiteral("/sounds"));
+        save_indexed(draw_program_icon(art, size), assets + QStringLiteral("/icons/delvano-%1.png").arg(size));
+    write_sounds(assets + QStringLiteral("/sounds"));
 }
 
-} // namespace
+}  // namespace
 
-int main(int argc, char **argv)
+int main(int argc, char** argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -44,10 +44,10 @@ int main(int argc, char **argv)
             return 0;
         }
         if (args.size() == 4 && args[1] == QLatin1String("contact")) {
-            writeContactSheet(args[2], args[3]);
+            write_contact_sheet(args[2], args[3]);
             return 0;
         }
-    } catch (const std::exception &e) {
+    } catch (const std::exception& e) {
         std::fprintf(stderr, "delvano_assetgen: %s\n", e.what());
         return 1;
     }

@@ -7,4 +7,4 @@
 QImage marble(int width, int height);
 
 // Smooth deterministic noise in [0, 1), used for marble and brick grain.
-double smoothNoise(double x, double y, int salt);
+double smooth_noise(double x, double y, int salt);

@@ -10,11 +10,11 @@
 //   colour Y f8c828 helmet        legend: character, RGB hex, what it is
 //   frame stand                   a named picture, rows until the next blank line
 //   ......YYYY......
-class PixelArt {
+class Pixel_Art {
 public:
-    static PixelArt load(const QString &path);
+    static Pixel_Art load(const QString& path);
 
-    QImage frame(const QString &name) const;
+    QImage frame(const QString& name) const;
     QRgb colour(char key) const;
 
 private:

@@ -34,36 +34,36 @@ double triangle(double phase)
 
 // Adds a tone whose pitch follows `hz(t)` from `start` for `length` seconds,
 // shaped by a quick attack and an exponential decay.
-void tone(Wave &out, double start, double length, const std::function<double(double)> &hz,
-          const std::function<double(double)> &shape, double volume, double decay)
+void tone(Wave& out, double start, double length, const std::function<double(double)>& hz,
+          const std::function<double(double)>& shape, double volume, double decay)
 {
     double phase = 0;
-    const size_t first = size_t(start * SampleRate);
-    const size_t count = size_t(length * SampleRate);
+    const size_t first = size_t(start * Sample_Rate);
+    const size_t count = size_t(length * Sample_Rate);
     if (out.size() < first + count)
         out.resize(first + count, 0.0);
     for (size_t i = 0; i < count; ++i) {
-        const double t = double(i) / SampleRate;
-        phase += hz(t) / SampleRate;
+        const double t = double(i) / Sample_Rate;
+        phase += hz(t) / Sample_Rate;
         const double attack = std::min(1.0, t / 0.004);
         const double release = std::min(1.0, (length - t) / 0.012);
         out[first + i] += shape(phase) * volume * attack * release * std::exp(-t * decay);
     }
 }
 
-double note(int semitonesFromA4)
+double note(int semitones_from_a4)
 {
-    return 440.0 * std::pow(2.0, semitonesFromA4 / 12.0);
+    return 440.0 * std::pow(2.0, semitones_from_a4 / 12.0);
 }
 
 // A crunch: two bursts of low, rough noise, as a shovel bites into earth.
 Wave dig()
 {
-    Wave w(size_t(0.22 * SampleRate), 0.0);
+    Wave w(size_t(0.22 * Sample_Rate), 0.0);
     Noise n;
     double low = 0;
     for (size_t i = 0; i < w.size(); ++i) {
-        const double t = double(i) / SampleRate;
+        const double t = double(i) / Sample_Rate;
         low += 0.18 * (n.next() - low);
         const double burst = std::exp(-t * 28) + 0.7 * (t > 0.08 ? std::exp(-(t - 0.08) * 30) : 0);
         w[i] = low * burst + 0.3 * square(t * (90 - 200 * t)) * std::exp(-t * 40);
@@ -119,7 +119,7 @@ Wave special()
     for (int i = 0; i < 9; ++i)
         tone(w, 0.05 + 0.08 * i, 0.12, [i](double) { return note(24 + (i * 5) % 12); },
              [](double p) { return std::sin(Tau * p); }, 0.45, 22);
-    w.resize(size_t(0.85 * SampleRate), 0.0);
+    w.resize(size_t(0.85 * Sample_Rate), 0.0);
     return w;
 }
 
@@ -138,13 +138,13 @@ Wave shovel()
 // A squish: a soft, sinking wet noise.
 Wave squeeze()
 {
-    Wave w(size_t(0.42 * SampleRate), 0.0);
+    Wave w(size_t(0.42 * Sample_Rate), 0.0);
     Noise n;
     double low = 0, phase = 0;
     for (size_t i = 0; i < w.size(); ++i) {
-        const double t = double(i) / SampleRate;
+        const double t = double(i) / Sample_Rate;
         low += 0.08 * (n.next() - low);
-        phase += (180 - 320 * t) / SampleRate;
+        phase += (180 - 320 * t) / Sample_Rate;
         const double body = std::sin(Tau * phase) * std::exp(-t * 6);
         w[i] = 0.6 * body + 1.6 * low * std::exp(-t * 9);
     }
@@ -158,17 +158,17 @@ Wave fanfare()
     struct Step { int semis; double at, len; };
     const Step melody[] = {{3, 0.0, 0.12}, {3, 0.14, 0.12}, {3, 0.28, 0.12}, {7, 0.42, 0.36},
                            {5, 0.82, 0.12}, {7, 0.96, 0.12}, {10, 1.10, 0.12}, {15, 1.26, 0.7}};
-    for (const Step &s : melody) {
+    for (const Step& s : melody) {
         tone(w, s.at, s.len, [n = s.semis](double) { return note(n); },
              [](double p) { return square(p, 0.25); }, 0.5, 1.5);
         tone(w, s.at, s.len, [n = s.semis](double) { return note(n - 12); }, triangle, 0.45, 1.0);
     }
-    w.resize(size_t(2.1 * SampleRate), 0.0);
+    w.resize(size_t(2.1 * Sample_Rate), 0.0);
     return w;
 }
 
 // A falling tune for the end of a game.
-Wave gameOver()
+Wave game_over()
 {
     Wave w;
     const int steps[] = {10, 7, 3, 2, -2, -5};
@@ -180,18 +180,18 @@ Wave gameOver()
              [](double p) { return square(p, 0.5); }, 0.5, 2.0);
         tone(w, at, len, [n = steps[i]](double) { return note(n - 12); }, triangle, 0.5, 1.5);
     }
-    w.resize(size_t(2.5 * SampleRate), 0.0);
+    w.resize(size_t(2.5 * Sample_Rate), 0.0);
     return w;
 }
 
-} // namespace
+}  // namespace
 
-void writeSounds(const QString &dir)
+void write_sounds(const QString& dir)
 {
-    const std::pair<const char *, Wave (*)()> effects[] = {
+    const std::pair<const char*, Wave (*)()> effects[] = {
         {"Dig", dig}, {"Dam", damage}, {"Gold", gold}, {"Life", life}, {"Stone", stone},
-        {"Special", special}, {"Schop", shovel}, {"Out", squeeze}, {"Hight", fanfare}, {"Over", gameOver},
+        {"Special", special}, {"Schop", shovel}, {"Out", squeeze}, {"Hight", fanfare}, {"Over", game_over},
     };
     for (const auto &[name, make] : effects)
-        writeEffect(dir + QLatin1Char('/') + QLatin1String(name) + QStringLiteral(".wav"), make());
+        write_effect(dir + QLatin1Char('/') + QLatin1String(name) + QStringLiteral(".wav"), make());
 }

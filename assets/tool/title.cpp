@@ -5,15 +5,19 @@
 #include <QPainter>
 #include <algorithm>
 
+#include "core/module1.h"
+#include "rules/cell_codes.h"
+#include "rules/sheet_cells.h"
+
 namespace {
 
 const QColor Letter(255, 232, 40);
-const QColor LetterDeep(248, 160, 24);
+const QColor Letter_Deep(248, 160, 24);
 const QColor Ink(48, 20, 8);
 
 // Brown bricks in a running bond, each brick its own shade, with a lit top
 // edge and a shaded bottom edge.
-QImage brickWall(int width, int height)
+QImage brick_wall(int width, int height)
 {
     const QRgb shades[4] = {qRgb(150, 76, 42), qRgb(134, 66, 36), qRgb(164, 88, 50), qRgb(122, 60, 34)};
     const QRgb mortar = qRgb(58, 36, 26);
@@ -24,17 +28,17 @@ QImage brickWall(int width, int height)
         const int offset = (course % 2) * (bw / 2);
         for (int x = 0; x < width; ++x) {
             const int bx = (x + offset) / bw;
-            const int inX = (x + offset) % bw, inY = y % bh;
-            if (inX == 0 || inY == 0) {
+            const int in_x = (x + offset) % bw, in_y = y % bh;
+            if (in_x == 0 || in_y == 0) {
                 wall.setPixel(x, y, mortar);
                 continue;
             }
             QColor c(shades[(bx * 7 + course * 3 + (bx * course) % 5) % 4]);
-            if (inY == 1)
+            if (in_y == 1)
                 c = c.lighter(118);
-            else if (inY == bh - 1 || inX == bw - 1)
+            else if (in_y == bh - 1 || in_x == bw - 1)
                 c = c.darker(125);
-            else if (smoothNoise(x / 2.0, y / 2.0, 41) > 0.78)
+            else if (smooth_noise(x / 2.0, y / 2.0, 41) > 0.78)
                 c = c.darker(112);
             wall.setPixel(x, y, c.rgb());
         }
@@ -43,17 +47,17 @@ QImage brickWall(int width, int height)
 }
 
 // Yellow letters with a dark rim, fitted into their box and centred in it.
-void headline(QImage &image, const QString &text, const QRect &box, int start, bool bold, int shadow)
+void headline(QImage& image, const QString& text, const QRect& box, int start, bool bold, int shadow)
 {
     const int margin = 1;
-    const TextStyle style = fitText(text, QSize(box.width() - shadow, box.height() - shadow), start, margin, bold);
-    const QImage mask = textMask(text, style);
+    const Text_Style style = fit_text(text, QSize(box.width() - shadow, box.height() - shadow), start, margin, bold);
+    const QImage mask = text_mask(text, style);
     const QPoint at = centred(mask.size() + QSize(shadow, shadow), box);
     if (shadow > 0) {
         for (int s = shadow; s > 0; --s)
             stamp(image, mask, at + QPoint(s, s), Ink);
     }
-    stampOutline(image, mask, at, Ink, margin);
+    stamp_outline(image, mask, at, Ink, margin);
     if (!bold) {
         stamp(image, mask, at, Letter);
         return;
@@ -62,36 +66,37 @@ void headline(QImage &image, const QString &text, const QRect &box, int start, b
     for (int y = 0; y < mask.height(); ++y)
         for (int x = 0; x < mask.width(); ++x)
             if (qRed(mask.pixel(x, y)) > 127)
-                image.setPixel(at.x() + x, at.y() + y, y * 3 < mask.height() * 2 ? Letter.rgb() : LetterDeep.rgb());
+                image.setPixel(at.x() + x, at.y() + y, y * 3 < mask.height() * 2 ? Letter.rgb() : Letter_Deep.rgb());
 }
 
-} // namespace
+}  // namespace
 
-QImage drawTitle(const QImage &sheet)
+QImage draw_title(const QImage& sheet)
 {
-    QImage image = brickWall(240, 224);
+    QImage image = brick_wall(240, 224);
     headline(image, QStringLiteral("でるでるパズルアクション"), QRect(31, 39, 177, 17), 16, false, 0);
     headline(image, QStringLiteral("でるぼん"), QRect(31, 72, 177, 40), 44, true, 2);
     headline(image, QStringLiteral("Push Any Key"), QRect(49, 169, 140, 15), 16, false, 0);
 
     // A strip of soil along the foot, with the digger and some finds on it.
     QPainter painter(&image);
-    for (int x = 0; x < 240; x += 16)
-        painter.drawImage(x, 208, sheet.copy(16, 96, 16, 16));
-    auto sprite = [&](int sx, int sy, int x) {
-        const QImage cell = sheet.copy(sx, sy, 16, 16);
-        for (int y = 0; y < 16; ++y)
-            for (int px = 0; px < 16; ++px)
+    auto sheet_cell = [&](Sheet_Cell place) { return sheet.copy(place.x, place.y, Cell_Size, Cell_Size); };
+    for (int x = 0; x < 240; x += Cell_Size)
+        painter.drawImage(x, 208, sheet_cell(Map_Tile(Cell_Soil)));
+    auto sprite = [&](Sheet_Cell place, int x) {
+        const QImage cell = sheet_cell(place);
+        for (int y = 0; y < Cell_Size; ++y)
+            for (int px = 0; px < Cell_Size; ++px)
                 if ((cell.pixel(px, y) & 0xffffff) != 0)
                     image.setPixel(x + px, 192 + y, cell.pixel(px, y));
     };
-    sprite(112, 0, 104);
-    sprite(48, 96, 136);
-    sprite(96, 96, 72);
+    sprite(Standing_Pose(Facing_Right), 104);
+    sprite(Map_Tile(Cell_Gold), 136);
+    sprite(Map_Tile(Cell_Special), 72);
     return image;
 }
 
-QImage drawLogoPlate()
+QImage draw_logo_plate()
 {
     const int w = 80, h = 21;
     QImage plate(w, h, QImage::Format_RGB32);
@@ -116,8 +121,8 @@ QImage drawLogoPlate()
     }
     const QString name = QStringLiteral("でるぼん");
     const QRect area(7, 2, w - 14, h - 4);
-    const TextStyle style = fitText(name, area.size() - QSize(1, 1), 16, 0, true);
-    const QImage mask = textMask(name, style);
+    const Text_Style style = fit_text(name, area.size() - QSize(1, 1), 16, 0, true);
+    const QImage mask = text_mask(name, style);
     const QPoint at = centred(mask.size() + QSize(1, 1), area);
     stamp(plate, mask, at + QPoint(1, 1), QColor(light));
     stamp(plate, mask, at, QColor(28, 60, 200));

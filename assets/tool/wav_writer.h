@@ -3,8 +3,8 @@
 #include <QString>
 #include <vector>
 
-constexpr int SampleRate = 22050;
+constexpr int Sample_Rate = 22050;
 
 // Scales the effect to a common loudness, ramps its ends to silence so the
 // player never hears a click, and writes 16-bit mono PCM.
-void writeEffect(const QString &path, std::vector<double> samples);
+void write_effect(const QString& path, std::vector<double> samples);
