@@ -11,8 +11,7 @@ QString Settings_Stamp(const QDateTime& when)
 
 QString Settings_Header(const QDateTime& when)
 {
-    return QStringLiteral("でるぼん Ver") + QString::number(Version_Major) + QChar(u'.') +
-           QStringLiteral("%1").arg(Version_Minor, 2, 10, QChar(u'0')) +
+    return QStringLiteral("でるぼん ") + QString::fromStdString(Version_Label()) +
            QStringLiteral(" 設定ファイル [") + Settings_Stamp(when) + QChar(u']');
 }
 
