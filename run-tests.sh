@@ -5,15 +5,17 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 source scripts/ensure-packages.sh
-delvano_ensure_packages
+delvano_ensure_packages "${DELVANO_GAME_PACKAGES[@]}" "${DELVANO_TEST_PACKAGES[@]}"
 export QT_QPA_PLATFORM=offscreen
 jobs=$(nproc)
 
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+# Explicitly on: run-game.sh may have configured the same folder without the tests.
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=ON >/dev/null
 cmake --build build -j"$jobs"
 ctest --test-dir build --output-on-failure -j"$jobs"
 
-cmake -S . -B build-sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug -DDELVANO_SANITIZE=ON >/dev/null
+cmake -S . -B build-sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug -DDELVANO_SANITIZE=ON \
+  -DBUILD_TESTING=ON >/dev/null
 sanitized_targets=$(cmake --build build-sanitize --target help | sed -n 's/^\(rules_tests\|shell_settings_tests\): .*/\1/p')
 cmake --build build-sanitize -j"$jobs" --target $sanitized_targets
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \

@@ -1,18 +1,27 @@
-# Sourced by the two top-level scripts: installs the Debian packages the build and the tests
-# need, running `apt-get update` once, and does nothing when everything is already there.
-DELVANO_PACKAGES=(
-  cmake ninja-build g++ pkg-config
+# Sourced by the two top-level scripts: installs the Debian packages given to
+# delvano_ensure_packages, running `apt-get update` once, and does nothing when everything is
+# already there.
+
+# What building and running the game needs: the compiler and build tools, Qt with its
+# multimedia module and its Japanese translation (the message boxes' はい / いいえ), the font.
+DELVANO_GAME_PACKAGES=(
+  g++ cmake ninja-build pkg-config
   qt6-base-dev qt6-multimedia-dev qt6-translations-l10n
-  libgtest-dev
   fonts-ipafont-gothic
+)
+
+# What the tests add: GoogleTest, an X server with xdotool and ImageMagick for the end-to-end
+# test, the desktop-file and AppStream validators and what cpack needs for the Debian package.
+DELVANO_TEST_PACKAGES=(
+  libgtest-dev
   xvfb xdotool imagemagick
   desktop-file-utils appstream dpkg-dev file util-linux
 )
 
-delvano_ensure_packages() {
+delvano_ensure_packages() {  # package...
   local missing=()
   local package
-  for package in "${DELVANO_PACKAGES[@]}"; do
+  for package in "$@"; do
     if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then
       missing+=("$package")
     fi
