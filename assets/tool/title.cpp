@@ -80,7 +80,9 @@ QImage draw_title(const QImage& sheet)
 
     // A strip of soil along the foot, with the digger and some finds on it.
     QPainter painter(&image);
-    auto sheet_cell = [&](Sheet_Cell place) { return sheet.copy(place.x, place.y, Cell_Size, Cell_Size); };
+    auto sheet_cell = [&](Sheet_Cell place) {
+        return sheet.copy(place.x, place.y, Cell_Size, Cell_Size);
+    };
     for (int x = 0; x < 240; x += Cell_Size)
         painter.drawImage(x, 208, sheet_cell(Map_Tile(Cell_Soil)));
     auto sprite = [&](Sheet_Cell place, int x) {

@@ -20,8 +20,14 @@ void draw(Banner_Stage& s, int sprite, Sheet_Cell cell, bool mirrored = false)
 }
 
 // The walking frames follow the frame counter, four to a step.
-void walk_left(Banner_Stage& s, int t) { draw(s, P7, Walking_Pose(Facing_Left, t % 4)); }
-void walk_right(Banner_Stage& s, int sprite, int t) { draw(s, sprite, Walking_Pose(Facing_Right, t % 4)); }
+void walk_left(Banner_Stage& s, int t)
+{
+    draw(s, P7, Walking_Pose(Facing_Left, t % 4));
+}
+void walk_right(Banner_Stage& s, int sprite, int t)
+{
+    draw(s, sprite, Walking_Pose(Facing_Right, t % 4));
+}
 
 void move_left(Banner_Stage& s, int c, int dx) { s.Set_Left(c, s.Left(c) + dx); }
 void move_down(Banner_Stage& s, int c, int dy) { s.Set_Top(c, s.Top(c) + dy); }

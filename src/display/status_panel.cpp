@@ -21,7 +21,8 @@ void paint_icons(QImage& layer, const QImage& sheet, int count, Sheet_Cell icon,
         const int x = Icons_Left + Icon_Width * (k % Icons_Per_Line);
         const int y = k < Icons_Per_Line ? first_line_y : first_line_y + 7;
         // White silhouette first, then the coloured shape on white: only the shape changes.
-        Blit(layer, sheet, x, y, Icon_Width, Icon_Height, silhouette.x, silhouette.y, Raster::Paint);
+        Blit(layer, sheet, x, y, Icon_Width, Icon_Height, silhouette.x, silhouette.y,
+             Raster::Paint);
         Blit(layer, sheet, x, y, Icon_Width, Icon_Height, icon.x, icon.y, Raster::And);
     }
 }
@@ -49,7 +50,8 @@ void Form1::States_Refresh()
     paint_icons(Client->image(), sheet, Life, Heart_Icon, Heart_Silhouette, 27);
     paint_icons(Client->image(), sheet, Shovel_Uses, Clover_Icon, Clover_Silhouette, 47);
     if (const char* name = shovel_name(Shovel_Type)) {
-        Label1[2]->setText(Shovel_Type == Shovel_Normal ? QStringLiteral("－") : Full_Width(Shovel_Uses));
+        Label1[2]->setText(Shovel_Type == Shovel_Normal ? QStringLiteral("－")
+                                                        : Full_Width(Shovel_Uses));
         Label1[3]->setText(QString::fromUtf8(name));
     }
     for (int entry = 0; entry < 3; ++entry) {

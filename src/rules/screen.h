@@ -38,5 +38,8 @@ public:
 
     // The same paints with the sheet cell given by its name.
     void Paint_Digger(Sheet_Cell cell) { Paint_Digger(cell.x, cell.y); }
-    void Paint_Tile(int x, int y, Sheet_Cell cell, Raster op) { Paint_Tile(x, y, cell.x, cell.y, op); }
+    void Paint_Tile(int x, int y, Sheet_Cell cell, Raster op)
+    {
+        Paint_Tile(x, y, cell.x, cell.y, op);
+    }
 };

@@ -26,13 +26,16 @@ constexpr Sheet_Cell Side_Pose(int row, int facing, int frame)
     return Cell_At(4 * facing + frame, row);
 }
 constexpr Sheet_Cell Walking_Pose(int facing, int frame) { return Side_Pose(0, facing, frame); }
-// The last walking frame doubles as the pose at rest and the one a turn ends on.
-constexpr Sheet_Cell Standing_Pose(int facing) { return Walking_Pose(facing, 3); }
 constexpr Sheet_Cell Digging_Pose(int facing, int frame) { return Side_Pose(1, facing, frame); }
-constexpr Sheet_Cell Stepping_Off_Pose(int facing, int frame) { return Side_Pose(2, facing, frame); }
-// The last stepping-off frame doubles as the pose of a fall.
-constexpr Sheet_Cell Falling_Pose(int facing) { return Stepping_Off_Pose(facing, 3); }
+constexpr Sheet_Cell Stepping_Off_Pose(int facing, int frame)
+{
+    return Side_Pose(2, facing, frame);
+}
 constexpr Sheet_Cell Landing_Pose(int facing, int frame) { return Side_Pose(3, facing, frame); }
+// The last walking frame doubles as the pose at rest and the one a turn ends on; the last
+// stepping-off frame as the pose of a fall.
+constexpr Sheet_Cell Standing_Pose(int facing) { return Walking_Pose(facing, 3); }
+constexpr Sheet_Cell Falling_Pose(int facing) { return Stepping_Off_Pose(facing, 3); }
 
 // The digger facing the viewer, frame 0..3: squeezed between soil, and a cheering cycle whose
 // last frame has one arm raised. Under each cheering frame lies its mask, the silhouette in
@@ -60,10 +63,10 @@ constexpr Sheet_Cell Keeling_View(int step) { return Cell_At(9, 2 + step); }
 inline constexpr int Icon_Width = 7;
 inline constexpr int Icon_Height = 6;
 inline constexpr Sheet_Cell Icons_Cell = Cell_At(8, 0);
-inline constexpr Sheet_Cell Heart_Icon = {Icons_Cell.x, Icons_Cell.y};
-inline constexpr Sheet_Cell Heart_Silhouette = {Icons_Cell.x, Icons_Cell.y + Icon_Height};
+inline constexpr Sheet_Cell Heart_Icon = Icons_Cell;
+inline constexpr Sheet_Cell Heart_Silhouette = {Heart_Icon.x, Heart_Icon.y + Icon_Height};
 inline constexpr Sheet_Cell Clover_Icon = {Icons_Cell.x + Icon_Width, Icons_Cell.y};
-inline constexpr Sheet_Cell Clover_Silhouette = {Icons_Cell.x + Icon_Width, Icons_Cell.y + Icon_Height};
+inline constexpr Sheet_Cell Clover_Silhouette = {Clover_Icon.x, Clover_Icon.y + Icon_Height};
 
 // The plain textures the dialogs tile their backgrounds with.
 inline constexpr Sheet_Cell High_Score_Texture = Cell_At(8, 1);

@@ -15,7 +15,8 @@ void step(Sequence& sequence, int direction)
     const bool into_hole = Cell(2, target) != Cell_Soil;
     const int left = 16 * (Digger_X - 1);
     for (int i = 0; i < 4; ++i) {
-        screen.Paint_Digger(into_hole ? Stepping_Off_Pose(Digger_Dir, i) : Walking_Pose(Digger_Dir, i));
+        screen.Paint_Digger(into_hole ? Stepping_Off_Pose(Digger_Dir, i)
+                                      : Walking_Pose(Digger_Dir, i));
         screen.Move_Digger(left + direction * 4 * (i + 1), 16);
         sequence.Wait(into_hole ? Slot_Step_Into_Hole : Slot_Walk);
     }
