@@ -136,10 +136,11 @@ Load_Result Settings_Load(const QString& path, bool& sound_switch)
     QStringList lines;
     Settings_Values values;
     if (!Read_Checked_Lines(path, lines) || !Parse_Body(lines, sound_switch, values)) {
+        // Defaults first: a session that ends while the message is open saves them.
+        Set_Settings_Defaults();
         Msg_Box(QStringLiteral("設定ファイルが壊れているため") + QChar(u'\r') +
                     QStringLiteral("初期状態にクリアして起動します"),
                 Msg_Buttons::Ok, Msg_Icon::Information);
-        Set_Settings_Defaults();
         return Load_Result::Broken;
     }
     Wait_Value = values.waits;
