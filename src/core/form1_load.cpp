@@ -1,31 +1,39 @@
 // Start-up, the main loop, and the end of the program.
-#include <QCoreApplication>
+#include <QApplication>
 #include <QDateTime>
 #include <QDir>
+#include <QSessionManager>
 
+#include "core/end_signals.h"
 #include "core/main_loop.h"
 #include "core/module1.h"
 #include "core/random_source.h"
 #include "display/form1.h"
+#include "rules/high_score_table.h"
 #include "shell/new_game.h"
 #include "shell/settings_file.h"
 #include "shell/sound.h"
 
 void Form1::Form_Load()
 {
+    Watch_Session_End();
     Seed_Random(static_cast<uint64_t>(QDateTime::currentMSecsSinceEpoch()));
     App_Dir = QDir::toNativeSeparators(QCoreApplication::applicationDirPath()).toStdString();
     if (App_Dir.empty() || App_Dir.back() != '/')
         App_Dir += '/';
 
-    Settings_File = Settings_Path(QString::fromStdString(App_Dir));
+    const QString app_dir = QString::fromStdString(App_Dir);
+    Settings_File = Settings_Path(app_dir);
     bool sound_switch = mnuO2->isChecked();
-    const Load_Result loaded = Settings_Load(Settings_File, sound_switch);
+    const Load_Result loaded = Settings_Load(Settings_Source(Settings_File, app_dir), sound_switch);
     mnuO2->setChecked(sound_switch);
     if (loaded == Load_Result::Loaded)
         States_Refresh();
 
     Sound_Check(*mnuO2);
+    // A signal that came while the broken-file message was open has ended the run already.
+    if (unloaded_)
+        return;
 
     Game_Mode = 0;
     Show_Title_Look();
@@ -44,10 +52,32 @@ void Form1::Form_Unload()
     if (unloaded_)
         return;
     unloaded_ = true;
-    // Whatever is still animating stops at its next wait.
+    // Every other window goes as its own close box would take it; the name dialog stores the
+    // name typed so far.
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (window != this && window->isVisible())
+            window->close();
+    }
+    // Whatever is still animating stops at its next wait; an ending cut short there leaves its
+    // score in the table.
+    Enter_Overtaken_High_Score();
     ++Game_Serial;
-    Settings_Save(Settings_File, Sound_Switch());
+    Save_Settings();
     QCoreApplication::exit(0);
+}
+
+void Form1::Watch_Session_End()
+{
+    Watch_End_Signals(*this, [this] { close(); });
+    // The session manager wants the data safe before it logs out; it may still cancel the
+    // logout, so the run goes on.
+    connect(qApp, &QGuiApplication::commitDataRequest, this,
+            [this](QSessionManager&) { Save_Settings(); }, Qt::DirectConnection);
+}
+
+bool Form1::Save_Settings()
+{
+    return Settings_Save(Settings_File, Sound_Switch());
 }
 
 void Form1::mnuG1_Click()

@@ -18,4 +18,5 @@ void Reset_Module1()
     Shovel_Uses = 0;
     Wait_Value.fill(0);
     Game_Serial = 0;
+    High_Score_Pending = false;
 }

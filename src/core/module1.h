@@ -60,6 +60,9 @@ inline std::array<int32_t, Wait_Slot_Count> Wait_Value{};
 // window closes). A sequence remembers the value it started under and stops at its next wait
 // once the value has moved on, so nothing of an old game leaks into the new one.
 inline uint64_t Game_Serial = 0;
+// Ours: true while the high-score ending runs and its score has not reached the table yet
+// (see Enter_Overtaken_High_Score).
+inline bool High_Score_Pending = false;
 
 // Texts are addressed by 1-based character position, as the rules count columns.
 inline char Char_At(const std::string& text, int position)

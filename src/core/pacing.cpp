@@ -1,5 +1,6 @@
 #include "core/pacing.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cmath>
 
@@ -10,6 +11,8 @@
 #include "core/module1.h"
 
 namespace {
+
+constexpr int Longest_Alarm_Ms = 60 * 60 * 1000;
 
 class Qt_Pacing_Host final : public Pacing_Host {
 public:
@@ -24,12 +27,14 @@ public:
     void Yield_Until(double deadline) override
     {
         const double left = deadline - Seconds();
-        const int ms = left <= 0 ? 0 : static_cast<int>(std::ceil(left * 1000.0));
+        // A deadline years away would not fit the timer's int; the caller's loop re-arms
+        // the alarm every time round, so waking early is harmless.
+        const double ms = std::clamp(std::ceil(left * 1000.0), 0.0, double{Longest_Alarm_Ms});
         // A wake-up at the deadline lets processEvents block instead of spinning.
         QTimer alarm;
         alarm.setSingleShot(true);
         alarm.setTimerType(Qt::PreciseTimer);
-        alarm.start(ms);
+        alarm.start(static_cast<int>(ms));
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
     }
 
@@ -78,7 +83,10 @@ void Wait_Prog(int slot)
         }
     }
     for (;;) {
-        const double deadline = start + (Wait_Value[static_cast<size_t>(slot)] - 1) / 10.0;
+        // In double: a hand-edited -2147483648 minus one must stay negative, not wrap into
+        // a wait of years.
+        const double deadline =
+            start + (static_cast<double>(Wait_Value[static_cast<size_t>(slot)]) - 1.0) / 10.0;
         if (deadline < host.Seconds())
             return;
         host.Yield_Until(deadline);

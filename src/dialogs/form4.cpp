@@ -12,6 +12,7 @@
 #include "display/blit.h"
 #include "display/game_font.h"
 #include "display/pictures.h"
+#include "rules/high_score_table.h"
 
 namespace {
 

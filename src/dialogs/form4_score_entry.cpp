@@ -2,24 +2,6 @@
 
 #include "display/full_width.h"
 
-int Insert_High_Score(std::array<Score_Entry, 4>& table)
-{
-    const int32_t score = table[3].Score;
-    if (table[0].Score < score) {
-        table[2] = table[1];
-        table[1] = table[0];
-        table[0] = table[3];
-        return 0;
-    }
-    if (table[1].Score < score) {
-        table[2] = table[1];
-        table[1] = table[3];
-        return 1;
-    }
-    table[2] = table[3];
-    return 2;
-}
-
 QString Congratulation_Text(int place)
 {
     return place == 0 ? QStringLiteral("ハイスコアおめでとう！")

@@ -4,8 +4,8 @@
 
 #include "dialogs/dialog_placement.h"
 #include "dialogs/form4.h"
-#include "dialogs/game_over_sequence.h"
 #include "display/form1.h"
+#include "rules/game_over.h"
 
 namespace {
 
@@ -18,10 +18,10 @@ class Form1_Stage final : public Game_Over_Stage {
 public:
     explicit Form1_Stage(Form1& window) : window_(window) {}
 
-    void Set_Caption_Text(const QString& text) override
+    void Set_Caption_Text(const std::string& text) override
     {
         for (QLabel* label : window_.Label2) {
-            label->setText(text);
+            label->setText(QString::fromStdString(text));
             label->resize(label->sizeHint().width(), label->height());
         }
     }

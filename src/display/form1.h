@@ -21,8 +21,15 @@ public:
     // Start-up, then the main loop for the life of the program; returns once the window has
     // been closed and the settings are saved.
     void Form_Load();
-    // Saves the settings and scores and ends the program (the close box and the exit command).
+    // Saves the settings and scores and ends the program (the close box, the exit command and
+    // the end signals). An open dialog closes first as its close box would, and a ranking
+    // score whose ending is cut short enters the table before the save.
     void Form_Unload();
+    // SIGTERM, SIGHUP and SIGINT end the run as the close box does; the session manager's
+    // request to save before a logout runs Save_Settings.
+    void Watch_Session_End();
+    // Writes Delvano.ini with the table as it stands; false (after the message) when it failed.
+    bool Save_Settings();
 
     // Keyboard, as virtual-key codes (Z 90, left 37, right 39); the shift state is ignored.
     void Picture2_KeyDown(int key_code, int shift);

@@ -1,6 +1,12 @@
 // What the rules may do to the game window. The window draws for real; the tests record.
 // Positions are pixels: the digger box and the field canvas live inside the 240 × 224 viewport,
 // tiles are 16 × 16 cells of the sprite sheet named by their top-left pixel.
+//
+// Overtaken sequences: Wait_Prog and Yield run the event loop, so a new game or the window's
+// close can happen inside them. They return normally all the same; the Sequence that called
+// them checks Game_Serial next and unwinds with Overtaken. Game_Over runs a whole sequence of
+// its own and may therefore let Overtaken through to the rule that called it. No other call
+// yields, so no other call can be overtaken.
 #pragma once
 
 #include <string>

@@ -6,6 +6,7 @@
 #include "dialogs/form2.h"
 #include "dialogs/form3.h"
 #include "display/form1.h"
+#include "rules/high_score_table.h"
 #include "shell/message_box.h"
 #include "shell/readme_viewer.h"
 
@@ -16,11 +17,7 @@ void Form1::mnuG3_Click()
                 Msg_Icon::Question);
     if (answer != Msg_Answer::Yes)
         return;
-    // Entry 3 is the game being played; it goes on with its score.
-    for (int entry = 0; entry <= 2; ++entry) {
-        Score_Table[entry].Name.clear();
-        Score_Table[entry].Score = 0;
-    }
+    Clear_High_Scores();
     States_Refresh();
 }
 

@@ -2,6 +2,7 @@
 
 #include "core/module1.h"
 #include "rules/actions.h"
+#include "rules/high_score_table.h"
 #include "rules/screen.h"
 #include "rules/sheet_cells.h"
 #include "rules/sequence.h"
@@ -9,6 +10,8 @@
 bool Run_New_Game(Screen& screen, const std::function<void()>& show_play_look,
                   const std::function<void()>& focus_digger)
 {
+    // A ranking score whose ending is overtaken here must not go down with it.
+    Enter_Overtaken_High_Score();
     ++Game_Serial;
     Sequence sequence(screen);
     try {

@@ -102,6 +102,14 @@ QByteArray Compose(const QDateTime& stamp, bool sound_switch)
     return text.toUtf8();
 }
 
+// A folder that happens to carry the file's name is no settings file: a start without one.
+// Anything else of that name is looked at, and refused as broken unless it is a plain file.
+bool Counts_As_File(const QString& path)
+{
+    const QFileInfo info(path);
+    return info.exists() && !info.isDir();
+}
+
 void Report_Save_Failure()
 {
     Msg_Box(QStringLiteral("ディスクにアクセスできなかったため") + QChar(u'\r') +
@@ -121,17 +129,18 @@ void Set_Settings_Defaults()
 
 Load_Result Settings_Load(const QString& path, bool& sound_switch)
 {
-    if (!QFileInfo::exists(path)) {
+    if (!Counts_As_File(path)) {
         Set_Settings_Defaults();
         return Load_Result::Missing;
     }
     QStringList lines;
     Settings_Values values;
     if (!Read_Checked_Lines(path, lines) || !Parse_Body(lines, sound_switch, values)) {
+        // Defaults first: a session that ends while the message is open saves them.
+        Set_Settings_Defaults();
         Msg_Box(QStringLiteral("設定ファイルが壊れているため") + QChar(u'\r') +
                     QStringLiteral("初期状態にクリアして起動します"),
                 Msg_Buttons::Ok, Msg_Icon::Information);
-        Set_Settings_Defaults();
         return Load_Result::Broken;
     }
     Wait_Value = values.waits;
@@ -176,6 +185,14 @@ QString Settings_Path(const QString& app_dir)
     if (folder.isEmpty())
         folder = QDir::homePath();
     return folder + QStringLiteral("/Delvano.ini");
+}
+
+QString Settings_Source(const QString& path, const QString& app_dir)
+{
+    const QString beside_game = app_dir + QStringLiteral("Delvano.ini");
+    if (path == beside_game || Counts_As_File(path))
+        return path;
+    return beside_game;
 }
 
 void Set_Settings_Clock(std::function<QDateTime()> now)

@@ -9,8 +9,9 @@
 enum class Load_Result { Missing, Loaded, Broken };
 
 // Loaded: Wait_Value, Score_Table entries 0..2 and sound_switch come from the file; the caller
-// refreshes the status panel. Missing: defaults, no message, sound_switch as it was. Broken: the
-// broken-file message once and the defaults; a switch already read from the file keeps its value.
+// refreshes the status panel. Missing (no file, or a folder of that name): defaults, no message,
+// sound_switch as it was. Broken: the broken-file message once and the defaults; a switch
+// already read from the file keeps its value.
 Load_Result Settings_Load(const QString& path, bool& sound_switch);
 
 // Replaces the file in one step, so a failed save leaves the previous file as it was. On failure
@@ -22,6 +23,12 @@ void Set_Settings_Defaults();
 
 // The program folder when we may write there, else the user's configuration folder.
 QString Settings_Path(const QString& app_dir);
+
+// The file to read at start when path (from Settings_Path) is where the run saves: path itself
+// once it holds a file, else the program folder's own Delvano.ini. A player who unpacked the
+// game with their file into a folder they cannot write starts with that file's table, and the
+// save then goes to the configuration folder; the read-only folder is never written.
+QString Settings_Source(const QString& path, const QString& app_dir);
 
 // Where the stamp's "now" comes from; an empty function brings back the real clock.
 void Set_Settings_Clock(std::function<QDateTime()> now);

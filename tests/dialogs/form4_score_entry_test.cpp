@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "dialogs/form4_score_entry.h"
+#include "rules/high_score_table.h"
 
 namespace {
 

@@ -290,12 +290,12 @@ TEST_F(SettingsFile, DamagedFilesAreBrokenWithExactlyOneMessage)
     }
 }
 
-TEST_F(SettingsFile, AFolderInPlaceOfTheFileIsBroken)
+TEST_F(SettingsFile, AFolderInPlaceOfTheFileCountsAsNoFile)
 {
     ASSERT_TRUE(QDir(dir.path()).mkdir("Delvano.ini"));
     bool sound = true;
-    EXPECT_EQ(Settings_Load(path, sound), Load_Result::Broken);
-    Expect_One_Broken_Message();
+    EXPECT_EQ(Settings_Load(path, sound), Load_Result::Missing);
+    EXPECT_TRUE(shown.empty());
 }
 
 TEST_F(SettingsFile, APipeInPlaceOfTheFileIsBrokenWithoutWaiting)

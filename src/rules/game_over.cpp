@@ -1,6 +1,7 @@
-#include "dialogs/game_over_sequence.h"
+#include "rules/game_over.h"
 
 #include "core/module1.h"
+#include "rules/high_score_table.h"
 #include "rules/screen.h"
 #include "rules/sequence.h"
 
@@ -12,7 +13,7 @@ constexpr int Wait_Slot = 6;
 // repaints at once instead of yielding.
 void Slide_Caption(Screen& screen, Game_Over_Stage& stage)
 {
-    stage.Set_Caption_Text(QStringLiteral("ゲームオーバー"));
+    stage.Set_Caption_Text("ゲームオーバー");
     int top = Caption_Start_Top;
     stage.Set_Caption_Tops(top, top + 1);
     stage.Show_Caption();
@@ -29,11 +30,6 @@ void Cheer_Frame(Screen& screen, int k)
 }
 
 }  // namespace
-
-bool Is_New_High_Score()
-{
-    return Score_Table[3].Score > Score_Table[2].Score;
-}
 
 void Game_Over_Sequence(Screen& screen, Game_Over_Stage& stage)
 {
@@ -57,6 +53,7 @@ void Game_Over_Sequence(Screen& screen, Game_Over_Stage& stage)
         return;
     }
 
+    High_Score_Pending = true;
     screen.Sound("Hight");
     Game_Mode = 2;
     for (int cycle = 0; cycle < 2; ++cycle) {
@@ -80,5 +77,7 @@ void Game_Over_Sequence(Screen& screen, Game_Over_Stage& stage)
         sequence.Wait(Wait_Slot);
         screen.Refresh_Digger();
     }
+    // From here the dialog owns the score: it enters the table as the dialog loads.
+    High_Score_Pending = false;
     stage.Open_High_Score_Dialog();
 }

@@ -7,7 +7,8 @@
 #include <vector>
 
 #include "core/module1.h"
-#include "dialogs/game_over_sequence.h"
+#include "rules/game_over.h"
+#include "rules/high_score_table.h"
 #include "rules/sequence.h"
 #include "support/recording_screen.h"
 
@@ -18,9 +19,9 @@ class Stage_Log final : public Game_Over_Stage {
 public:
     explicit Stage_Log(Recording_Screen& log) : log_(log) {}
 
-    void Set_Caption_Text(const QString& text) override
+    void Set_Caption_Text(const std::string& text) override
     {
-        log_.Log("caption_text " + text.toStdString());
+        log_.Log("caption_text " + text);
     }
     void Set_Caption_Tops(int caption_top, int shadow_top) override
     {

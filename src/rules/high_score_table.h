@@ -1,0 +1,23 @@
+// The three-entry high-score table: who gets in, where, and the command that empties it.
+#pragma once
+
+#include <array>
+
+#include "core/module1.h"
+
+// A score only enters the table by beating the third place; a tie stays out.
+bool Is_New_High_Score();
+
+// Moves entry 3 (the game just ended) into the table, best first, and returns its place
+// 0..2. The comparisons are strict, so a score equal to a place ranks below it; the old
+// third place drops out. The caller has made sure entry 3 beats the third place.
+int Insert_High_Score(std::array<Score_Entry, 4>& table);
+
+// Empties places 0..2; entry 3, the game being played, goes on with its score.
+void Clear_High_Scores();
+
+// A ranking score is on its way to the name dialog from the start of the high-score ending
+// until the dialog opens. Whatever overtakes the ending first (a new game, the end of the
+// program) calls this: the score enters the table at once under the name entered last in
+// this run, as if the player had closed the dialog without typing. Does nothing otherwise.
+void Enter_Overtaken_High_Score();

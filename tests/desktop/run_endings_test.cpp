@@ -1,0 +1,158 @@
+// Every way a run ends keeps the high-score table in the saved file, and the built game exits
+// with 0; no game can be steered into its ending from outside, so those rows run in-process.
+#include <csignal>
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <QApplication>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include "core/module1.h"
+#include "core/pacing.h"
+#include "desktop/installed_game.h"
+#include "desktop/live_desktop.h"
+#include "dialogs/form4.h"
+#include "display/form1.h"
+#include "rules/sequence.h"
+
+namespace {
+
+enum class How { Close_Box, Exit_Command, New_Game_Then_Close, Signal };
+enum class When { Playing, Ending, Name_Dialog, Built_Game, Read_Only_Folder };
+// table: the names and scores of the saved file, best first.
+struct Ending { const char* name; How how; When when; int signal; const char* table; };
+void PrintTo(const Ending& e, std::ostream* os) { *os << e.name; }
+
+// A file saved at 2001-02-03 04:05 and stamped so, which the game loads as its own.
+void seed_file(const QString& path)
+{
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("\"でるぼん Ver3.00 設定ファイル [0102030405]\"\r\n\"1\"\r\n1\r\n3\r\n1\r\n1\r\n1\r\n"
+               "1\r\n1\r\n\"A\"\r\n500\r\n\"B\"\r\n300\r\n\"C\"\r\n100\r\n");
+    file.flush();
+    file.setFileTime(QDateTime(QDate(2001, 2, 3), QTime(4, 5)), QFileDevice::FileModificationTime);
+}
+
+// The table of a file the game itself saved (its stamp is no longer the seed's).
+std::string saved_table(const QString& path)
+{
+    QFile file(path);
+    file.open(QIODevice::ReadOnly);
+    const QStringList lines = QString::fromUtf8(file.readAll()).split("\r\n");
+    if (lines.size() < 15 || lines[0].contains("0102030405"))
+        return "not saved";
+    return lines.mid(9, 6).join(' ').remove('"').toStdString();
+}
+
+// The clock passes every deadline at once; the third wait of the ending runs the test's step.
+struct Scripted_Host final : Pacing_Host {
+    double now = 0;
+    int yields = 0;
+    std::function<void()> in_ending;
+    double Seconds() override { return now; }
+    void Yield_Once() override { QCoreApplication::processEvents(); }
+    void Yield_Idle() override { QCoreApplication::processEvents(); }
+    void Yield_Until(double deadline) override
+    {
+        now = std::max(now, deadline) + 0.01;
+        if (Game_Mode == 2 && ++yields == 3 && in_ending)
+            in_ending();
+        QCoreApplication::processEvents();
+    }
+};
+
+void end_run(Form1& window, const Ending& e)
+{
+    if (e.how == How::Signal)
+        raise(e.signal);
+    else
+        e.how == How::Exit_Command ? window.mnuG5->trigger() : void(window.close());
+    QCoreApplication::processEvents();
+}
+
+std::string run_in_process(const Ending& e, const QString& file)
+{
+    Reset_Module1();
+    Scripted_Host host;
+    Set_Pacing_Host(&host);
+    Form1 window;
+    window.Settings_File = file;
+    window.Watch_Session_End();
+    window.mnuO2->setChecked(false);
+    window.show();
+    Score_Table = {{{"A", 500}, {"B", 300}, {"C", 100}, {"me", 0}}};
+    Wait_Value.fill(2);
+    window.mnuG1_Click();
+    Score_Table[3].Score = e.when == When::Playing ? 0 : 600;
+    if (e.when == When::Ending)
+        host.in_ending = [&] {
+            e.how == How::New_Game_Then_Close ? window.mnuG1_Click() : end_run(window, e);
+        };
+    try {
+        if (e.when != When::Playing)
+            window.Game_Over();
+    } catch (const Overtaken&) {}
+    for (QWidget* top : QApplication::topLevelWidgets())
+        if (auto* dialog = qobject_cast<Form4*>(top); dialog && dialog->isVisible())
+            dialog->Text1->setText("ねこ");
+    if (e.when != When::Ending || e.how == How::New_Game_Then_Close)
+        end_run(window, e);
+    Set_Pacing_Host(nullptr);
+    return saved_table(file);
+}
+
+using Run_Endings = ::testing::TestWithParam<Ending>;
+TEST_P(Run_Endings, SavedTableAndExitStatus)
+{
+    const Ending& e = GetParam();
+    QTemporaryDir scratch;
+    if (e.when != When::Built_Game && e.when != When::Read_Only_Folder) {
+        EXPECT_EQ(run_in_process(e, scratch.filePath("Delvano.ini")), e.table);
+        return;
+    }
+    // Root may write anywhere: the game runs as nobody, from a folder it may or may not write.
+    const bool read_only = e.when == When::Read_Only_Folder, as_nobody = geteuid() == 0;
+    const QString program = Installed_Program_Dir(), home = scratch.path();
+    seed_file(program + "/Delvano.ini");
+    QFile::setPermissions(program, QFile::Permissions(read_only ? 0x5555 : 0x7777));
+    for (const QString& own : {home, program + "/Delvano.ini"})
+        ASSERT_TRUE(!as_nobody || chown(own.toLocal8Bit().constData(), 65534, 65534) == 0);
+    qputenv("XDG_CONFIG_HOME", (home + "/config").toUtf8());  // the game inherits it, offscreen too
+    QProcess game;
+    const QStringList as_user{"--reuid=65534", "--regid=65534", "--clear-groups", program + "/delvano"};
+    game.start(as_nobody ? "setpriv" : program + "/delvano", as_nobody ? as_user : QStringList{});
+    // Ready once the game catches SIGTERM (its bit in the kernel's SigCgt mask); a game that
+    // never does is signalled all the same, and the checks below say what was lost.
+    Live_Desktop::wait_until([&] {
+        QFile status(QStringLiteral("/proc/%1/status").arg(game.processId()));
+        const QString text = status.open(QIODevice::ReadOnly) ? QString(status.readAll()) : "";
+        const QString mask = text.section("SigCgt:", 1).section('\n', 0, 0).trimmed();
+        return mask.toULongLong(nullptr, 16) >> (SIGTERM - 1) & 1;
+    }, 10000);
+    kill(pid_t(game.processId()), e.signal);
+    ASSERT_TRUE(game.waitForFinished(10000));
+    EXPECT_EQ(game.exitStatus() == QProcess::NormalExit ? game.exitCode() : -1, 0);
+    EXPECT_EQ(saved_table(program + "/Delvano.ini"), read_only ? "not saved" : e.table);
+    EXPECT_EQ(saved_table(home + "/config/delvano/Delvano.ini"), read_only ? e.table : "not saved");
+}
+
+constexpr const char *Seeded = "A 500 B 300 C 100", *Me_First = "me 600 A 500 B 300";
+INSTANTIATE_TEST_SUITE_P(, Run_Endings, ::testing::Values(
+    Ending{"Sigterm", How::Signal, When::Built_Game, SIGTERM, Seeded},
+    Ending{"Sighup", How::Signal, When::Built_Game, SIGHUP, Seeded},
+    Ending{"Sigint", How::Signal, When::Built_Game, SIGINT, Seeded},
+    Ending{"SigtermFromReadOnlyFolder", How::Signal, When::Read_Only_Folder, SIGTERM, Seeded},
+    Ending{"CloseBoxInPlay", How::Close_Box, When::Playing, 0, Seeded},
+    Ending{"ExitCommandInPlay", How::Exit_Command, When::Playing, 0, Seeded},
+    Ending{"SigtermInPlay", How::Signal, When::Playing, SIGTERM, Seeded},
+    Ending{"CloseBoxInEnding", How::Close_Box, When::Ending, 0, Me_First},
+    Ending{"ExitCommandInEnding", How::Exit_Command, When::Ending, 0, Me_First},
+    Ending{"NewGameInEnding", How::New_Game_Then_Close, When::Ending, 0, Me_First},
+    Ending{"SigtermInEnding", How::Signal, When::Ending, SIGTERM, Me_First},
+    Ending{"CloseBoxWithNameDialog", How::Close_Box, When::Name_Dialog, 0, "ねこ 600 A 500 B 300"},
+    Ending{"SigintWithNameDialog", How::Signal, When::Name_Dialog, SIGINT, "ねこ 600 A 500 B 300"}),
+    [](const auto& row) { return std::string(row.param.name); });
+
+}  // namespace
