@@ -35,9 +35,9 @@ void Form1::Form_Load()
     if (unloaded_)
         return;
 
-    Game_Mode = 0;
+    Game_Mode = Mode_Idle;
     Show_Title_Look();
-    Life = 0;
+    Life = Life_Min;
     States_Refresh();
 
     Centre_On_Screen();

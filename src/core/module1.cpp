@@ -2,7 +2,7 @@
 
 void Reset_Module1()
 {
-    Game_Mode = 0;
+    Game_Mode = Mode_Idle;
     App_Dir.clear();
     Key_State.clear();
     for (auto& row : Map_Line)
@@ -13,7 +13,7 @@ void Reset_Module1()
     Dig_Codes.clear();
     for (auto& entry : Score_Table)
         entry = Score_Entry{};
-    Life = 0;
+    Life = Life_Min;
     Shovel_Type = 0;
     Shovel_Uses = 0;
     Wait_Value.fill(0);

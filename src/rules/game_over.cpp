@@ -4,10 +4,9 @@
 #include "rules/high_score_table.h"
 #include "rules/screen.h"
 #include "rules/sequence.h"
+#include "rules/sheet_cells.h"
 
 namespace {
-
-constexpr int Wait_Slot = 6;
 
 // The slide is one unbroken stretch of drawing: nothing may run between its steps, so it
 // repaints at once instead of yielding.
@@ -24,11 +23,6 @@ void Slide_Caption(Screen& screen, Game_Over_Stage& stage)
     }
 }
 
-void Cheer_Frame(Screen& screen, int k)
-{
-    screen.Paint_Digger(64 + 16 * k, 64);
-}
-
 }  // namespace
 
 void Game_Over_Sequence(Screen& screen, Game_Over_Stage& stage)
@@ -37,44 +31,44 @@ void Game_Over_Sequence(Screen& screen, Game_Over_Stage& stage)
 
     if (!Is_New_High_Score()) {
         screen.Sound("Over");
-        Game_Mode = 2;
+        Game_Mode = Mode_Game_Over;
         for (int turn = 0; turn < 2; ++turn) {
             for (int k = 0; k < 4; ++k) {
-                screen.Paint_Digger(128, 32 + 16 * k);
-                sequence.Wait(Wait_Slot);
+                screen.Paint_Digger(Turning_View(k));
+                sequence.Wait(Slot_Other);
             }
         }
         for (int k = 0; k < 4; ++k) {
-            screen.Paint_Digger(144, 32 + 16 * k);
-            sequence.Wait(Wait_Slot);
+            screen.Paint_Digger(Keeling_View(k));
+            sequence.Wait(Slot_Other);
         }
         Slide_Caption(screen, stage);
-        Game_Mode = 0;
+        Game_Mode = Mode_Idle;
         return;
     }
 
     High_Score_Pending = true;
     screen.Sound("Hight");
-    Game_Mode = 2;
+    Game_Mode = Mode_Game_Over;
     for (int cycle = 0; cycle < 2; ++cycle) {
         for (int k = 0; k < 4; ++k) {
-            Cheer_Frame(screen, k);
-            sequence.Wait(Wait_Slot);
+            screen.Paint_Digger(Cheering_Pose(k));
+            sequence.Wait(Slot_Other);
         }
     }
     Slide_Caption(screen, stage);
     for (int k = 0; k < 4; ++k) {
-        Cheer_Frame(screen, k);
+        screen.Paint_Digger(Cheering_Pose(k));
         screen.Refresh_Digger();
-        sequence.Wait(Wait_Slot);
+        sequence.Wait(Slot_Other);
     }
     // The digger jumps out of the top of the field from where it stood in row 1.
-    const int left = 16 * (Digger_X - 1);
-    int top = 16;
+    const int left = Cell_Size * (Digger_X - 1);
+    int top = Cell_Size;
     for (int step = 0; step < 8; ++step) {
         top -= 4;
         screen.Move_Digger(left, top);
-        sequence.Wait(Wait_Slot);
+        sequence.Wait(Slot_Other);
         screen.Refresh_Digger();
     }
     // From here the dialog owns the score: it enters the table as the dialog loads.

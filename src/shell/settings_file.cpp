@@ -26,7 +26,7 @@ QDateTime Now()
 }
 
 struct Settings_Values {
-    std::array<int32_t, 7> waits{};
+    std::array<int32_t, Wait_Slot_Count> waits{};
     std::array<Score_Entry, 3> scores;
 };
 
@@ -39,7 +39,7 @@ bool Parse_Body(const QStringList& lines, bool& sound_switch, Settings_Values& v
     sound_switch = Settings_Item(lines[1]) == QStringLiteral("1");
     if (lines.size() < Settings_Line_Count)
         return false;
-    for (int slot = 0; slot < 7; ++slot) {
+    for (int slot = 0; slot < Wait_Slot_Count; ++slot) {
         const std::optional<int32_t> wait = Settings_Number(Settings_Item(lines[2 + slot]));
         if (!wait)
             return false;
@@ -122,7 +122,7 @@ void Report_Save_Failure()
 void Set_Settings_Defaults()
 {
     Wait_Value.fill(1);
-    Wait_Value[1] = 3;
+    Wait_Value[Slot_Turn] = 3;
     for (Score_Entry& entry : Score_Table)
         entry = Score_Entry{};
 }
