@@ -1,168 +1,77 @@
-// Walking and turning: which key counts, the frames and slots of a step, what blocks it.
+// Walking and turning: which key counts, which cells block a step, the edges, the first frame.
 #include <gtest/gtest.h>
 
-#include "core/module1.h"
+#include "core/random_source.h"
 #include "rules/actions.h"
-#include "rules/frames.h"
 #include "support/map_text.h"
 #include "support/recording_screen.h"
-#include "support/scripted_source.h"
+#include "support/table.h"
 
 namespace {
 
-const char* const Flat = R"(
-000000000000000
-000000000000000
-111111111111111
-111111111111111
-)";
+struct Walk_Row {
+    const char* name;
+    const char* keys;
+    int dir, x;
+    char left, right;  // the cells beside the digger in its own row
+    bool hole;         // no soil under those two cells
+    int x_after, dir_after;
+    const char* first_frame;  // "" when nothing happens at all
+};
+void PrintTo(const Walk_Row& r, std::ostream* os) { *os << r.name; }
 
-class Walk : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        Reset_Module1();
-        Game_Mode = 1;
-        Life = 10;
-        Digger_X = 5;
-        Digger_Dir = 1;
-        Key_State = "000";
-    }
-
-    bool press(const char* keys)
-    {
-        Key_State = keys;
-        return Walk_Action(screen);
-    }
-
-    Recording_Screen screen;
+const char* const Walk_Right = "digger 64,0, move 68,16, wait 0";
+const Walk_Row Walk_Rows[] = {
+    {"right_onto_soil", "001", 1, 5, '0', '0', false, 6, 1, Walk_Right},
+    {"left_onto_soil", "010", 0, 5, '0', '0', false, 4, 0, "digger 0,0, move 60,16, wait 0"},
+    {"right_over_a_hole", "001", 1, 5, '0', '0', true, 6, 1, "digger 64,32, move 68,16, wait 3"},
+    {"left_over_a_hole", "010", 0, 5, '0', '0', true, 4, 0, "digger 0,32, move 60,16, wait 3"},
+    {"soil_blocks_right", "001", 1, 5, '0', '1', false, 5, 1, ""},
+    {"soil_blocks_left", "010", 0, 5, '1', '0', false, 5, 0, ""},
+    {"into_damage", "001", 1, 5, '0', '2', false, 6, 1, Walk_Right},
+    {"into_gold", "001", 1, 5, '0', '3', false, 6, 1, Walk_Right},
+    {"into_life", "001", 1, 5, '0', '4', false, 6, 1, Walk_Right},
+    {"into_stone", "001", 1, 5, '0', '5', false, 6, 1, Walk_Right},
+    {"into_special", "001", 1, 5, '0', '6', false, 6, 1, Walk_Right},
+    {"into_power_shovel", "001", 1, 5, '0', '7', false, 6, 1, Walk_Right},
+    {"into_long_shovel", "001", 1, 5, '0', '8', false, 6, 1, Walk_Right},
+    {"into_large_shovel", "001", 1, 5, '0', '9', false, 6, 1, Walk_Right},
+    {"left_edge", "010", 0, 1, '0', '0', false, 1, 0, ""},
+    {"column_two_to_one", "010", 0, 2, '0', '0', false, 1, 0, "digger 0,0, move 12,16, wait 0"},
+    {"right_edge", "001", 1, 15, '0', '0', false, 15, 1, ""},
+    {"column_fourteen_to_fifteen", "001", 1, 14, '0', '0', false, 15, 1, "digger 64,0, move 212,16, wait 0"},
+    {"left_turns_a_digger_facing_right", "010", 1, 5, '1', '1', false, 5, 0, "digger 48,0, wait 1"},
+    {"right_turns_a_digger_facing_left", "001", 0, 5, '1', '1', false, 5, 1, "digger 112,0, wait 1"},
+    {"turn_at_the_edge", "001", 0, 15, '0', '0', false, 15, 1, "digger 112,0, wait 1"},
+    {"both_arrows_step_left", "011", 0, 5, '0', '0', false, 4, 0, "digger 0,0, move 60,16, wait 0"},
+    {"both_arrows_turn_left", "011", 1, 5, '0', '0', false, 5, 0, "digger 48,0, wait 1"},
+    {"both_arrows_blocked_left", "011", 0, 5, '1', '0', false, 5, 0, ""},
+    {"no_arrow", "000", 1, 5, '0', '0', false, 5, 1, ""},
+    {"dig_key_alone", "100", 1, 5, '0', '0', false, 5, 1, ""},
 };
 
-TEST_F(Walk, ATurnOnlyFacesTheOtherWayWithOneFrameAndSlotOne)
-{
-    Set_Map(Flat);
-    EXPECT_TRUE(press("010"));
-    EXPECT_EQ(screen.calls, (Lines{"digger 48,0", "wait 1"}));
-    EXPECT_EQ(Digger_Dir, 0);
-    EXPECT_EQ(Digger_X, 5);
-    screen.Clear();
-    EXPECT_TRUE(press("001"));
-    EXPECT_EQ(screen.calls, (Lines{"digger 112,0", "wait 1"}));
-    EXPECT_EQ(Digger_Dir, 1);
-    EXPECT_EQ(Digger_X, 5);
-    EXPECT_EQ(Map_Text(), Full_Map(Flat));
-}
+class Walk : public testing::TestWithParam<Walk_Row> {};
 
-TEST_F(Walk, AStepOntoSoilWalksFourPixelsAFrameWithSlotZero)
+TEST_P(Walk, StepsTurnsOrStays)
 {
-    Set_Map(Flat);
-    EXPECT_TRUE(press("001"));
-    EXPECT_EQ(screen.calls, Step_Frames(5, 1, false) + Cleared(6) + Standing(1));
-    EXPECT_EQ(Digger_X, 6);
-    screen.Clear();
-    Digger_Dir = 0;
-    EXPECT_TRUE(press("010"));
-    EXPECT_EQ(screen.calls, Step_Frames(6, 0, false) + Cleared(5) + Standing(0));
-    EXPECT_EQ(Digger_X, 5);
-    EXPECT_EQ(Score_Table[3].Score, 0);
+    const Walk_Row& row = GetParam();
+    Playing_At(row.x, row.dir, "");
+    Map_Line[2] = Map_Line[3] = "111111111111111";
+    for (int side : {-1, 1}) {
+        Set_Char(Map_Line[1], row.x + side, side < 0 ? row.left : row.right);
+        if (row.hole)
+            Set_Char(Map_Line[2], row.x + side, '0');
+    }
+    Key_State = row.keys;
+    Set_Random_Source([] { return 0.5; });  // whatever an item or a fall draws
+    Recording_Screen screen;
+    const bool acted = Walk_Action(screen);
+    Set_Random_Source(nullptr);
+    EXPECT_EQ(Digger_X, row.x_after);
+    EXPECT_EQ(Digger_Dir, row.dir_after);
+    EXPECT_EQ(screen.Text().substr(0, screen.Text().find('\n')), row.first_frame);
+    EXPECT_EQ(acted, *row.first_frame != '\0');
 }
-
-TEST_F(Walk, AStepOverAHoleUsesTheSteppingOffFramesWithSlotThreeThenFalls)
-{
-    Set_Map(R"(
-000000000000000
-000000000000000
-110011111111111
-111111111111111
-)");
-    Digger_Dir = 0;
-    Scripted_Source random;
-    random.Plain_Bottom_Row();
-    EXPECT_TRUE(press("010"));
-    EXPECT_EQ(screen.calls, Step_Frames(5, 0, true) + Cleared(4) + Fall_Frames(0) + Cleared(4)
-                                + Landing_Frames(0) + Lines{"states"});
-    EXPECT_EQ(Digger_X, 4);
-    EXPECT_EQ(Score_Table[3].Score, 1);
-}
-
-TEST_F(Walk, BothArrowsHeldWalkLeft)
-{
-    Set_Map(Flat);
-    Digger_Dir = 0;
-    EXPECT_TRUE(press("011"));
-    EXPECT_EQ(screen.calls, Step_Frames(5, 0, false) + Cleared(4) + Standing(0));
-    EXPECT_EQ(Digger_X, 4);
-    screen.Clear();
-    Digger_Dir = 1;
-    EXPECT_TRUE(press("011"));  // facing right: both held turns it left
-    EXPECT_EQ(screen.calls, (Lines{"digger 48,0", "wait 1"}));
-}
-
-TEST_F(Walk, ItemsAreNoObstacle)
-{
-    Set_Map(R"(
-000000000000000
-000002500000000
-111111111111111
-)");
-    EXPECT_TRUE(press("001"));
-    EXPECT_TRUE(press("001"));
-    EXPECT_EQ(screen.calls, Step_Frames(5, 1, false) + Lines{"sound Dam"} + Cleared(6) + Standing(1)
-                                + Step_Frames(6, 1, false) + Lines{"sound Stone"} + Cleared(7)
-                                + Standing(1));
-    EXPECT_EQ(Digger_X, 7);
-    EXPECT_EQ(Life, 9);
-}
-
-TEST_F(Walk, ABlockedStepNeitherMovesWaitsNorHandlesEvents)
-{
-    Set_Map(R"(
-000000000000000
-000011000000000
-111111111111111
-)");
-    Scripted_Source random;  // nothing may be drawn
-    Digger_X = 15;
-    EXPECT_FALSE(press("001"));  // the field's edge
-    EXPECT_EQ(Digger_X, 15);
-    Digger_X = 4;
-    EXPECT_FALSE(press("001"));  // soil in the way
-    EXPECT_EQ(Digger_X, 4);
-    Digger_X = 7;
-    Digger_Dir = 0;
-    EXPECT_FALSE(press("010"));
-    EXPECT_EQ(Digger_X, 7);
-    Digger_X = 1;
-    EXPECT_FALSE(press("010"));
-    EXPECT_EQ(Digger_X, 1);
-    EXPECT_TRUE(screen.calls.empty());
-    EXPECT_EQ(Life, 10);
-}
-
-TEST_F(Walk, NoArrowHeldDoesNothing)
-{
-    Set_Map(Flat);
-    EXPECT_FALSE(press("000"));
-    EXPECT_FALSE(press("100"));  // the dig key is not the walk's business
-    EXPECT_TRUE(screen.calls.empty());
-    EXPECT_EQ(Digger_X, 5);
-    EXPECT_EQ(Digger_Dir, 1);
-}
-
-TEST_F(Walk, ASidewaysStepBesideSoilNeverLandsNorSqueezes)
-{
-    // Soil under the target and on its far side: without a fall in the same call there is no
-    // landing, so no landing frames and no pinch judgement.
-    Set_Map(R"(
-000000000000000
-000000001000000
-111111111111111
-)");
-    Digger_X = 7;
-    EXPECT_TRUE(press("001"));
-    EXPECT_EQ(screen.calls, Step_Frames(7, 1, false) + Cleared(8) + Standing(1));
-    EXPECT_EQ(Life, 10);
-    EXPECT_EQ(Map_Line[1], "000000001000000");
-}
+INSTANTIATE_TEST_SUITE_P(Rules, Walk, testing::ValuesIn(Walk_Rows), Row_Name<Walk_Row>);
 
 }  // namespace
