@@ -10,43 +10,35 @@
 
 namespace {
 
-// One column at each end of every range of a column's draw, then three more inside.
+// A column at each end of every range of a column's draw, then three inside.
 Draws Column_Edges(int n)
 {
-    return {Low(0, n), High(14, n), Low(15, n), High(16, n), Low(17, n), High(18, n), Low(19, n),
-            High(19, n), Low(20, n), High(20, n), Low(21, n), High(n - 1, n), Low(7, n),
-            Low(n - 5, n), High(16, n)};
+    return {Low(0, n), High(14, n), Low(15, n), High(16, n), Low(17, n), High(18, n), Low(19, n), High(19, n),
+            Low(20, n), High(20, n), Low(21, n), High(n - 1, n), Low(7, n), Low(n - 5, n), High(16, n)};
 }
 
-struct Row_Case {
-    const char* name;
-    bool bottom;  // Bottom_Row, else Initial_Row
-    Draws u;
-    const char* row;
-};
+struct Row_Case { const char* name; bool bottom; Draws u; const char* row; };
 void PrintTo(const Row_Case& r, std::ostream* os) { *os << r.name; }
 
+// In the last two rows of each generator u 0.9 then 0.1 tell the item's code and column apart.
 const Row_Case Row_Cases[] = {
     {"initial_column_ranges", false, Column_Edges(30) + Draws{Low(1, 50)}, "112233445500102"},
-    {"initial_highest_item_in_last_column", false, Columns(Low(0, 30)) + Draws{High(0, 50), High(3, 4), High(14, 15)},
+    {"initial_last_item_last_column", false, Columns(Low(0, 30)) + Draws{High(0, 50), High(3, 4), High(14, 15)},
      "111111111111119"},
-    {"initial_lowest_item_in_first_column", false, Columns(Low(25, 30)) + Draws{Low(0, 50), Low(0, 4), Low(0, 15)},
+    {"initial_first_item_first_column", false, Columns(Low(25, 30)) + Draws{Low(0, 50), Low(0, 4), Low(0, 15)},
      "600000000000000"},
-    {"initial_item_code_drawn_before_its_column", false, Columns(Low(0, 30)) + Draws{Low(0, 50), 0.9, 0.1},
-     "191111111111111"},
+    {"initial_item_code_then_column", false, Columns(Low(0, 30)) + Draws{Low(0, 50), 0.9, 0.1}, "191111111111111"},
     {"bottom_column_ranges", true, Column_Edges(40) + Draws{Low(1, 50), Low(1, 100)}, "002233445511012"},
     {"bottom_shovel_and_special", true,
-     Columns(Low(0, 40)) + Draws{High(0, 50), Low(0, 3), Low(0, 15), Low(0, 100), High(14, 15)},
-     "700000000000006"},
-    {"bottom_largest_shovel", true, Columns(High(39, 40)) + Draws{Low(0, 50), High(2, 3), High(14, 15), High(1, 100)},
-     "111111111111119"},
-    {"bottom_shovel_code_drawn_before_its_column", true, Columns(Low(0, 40)) + Draws{Low(0, 50), 0.9, 0.1, Low(1, 100)},
-     "090000000000000"},
+     Columns(Low(0, 40)) + Draws{High(0, 50), Low(0, 3), Low(0, 15), Low(0, 100), High(14, 15)}, "700000000000006"},
+    {"bottom_last_shovel_last_column", true,
+     Columns(High(39, 40)) + Draws{Low(0, 50), High(2, 3), High(14, 15), High(1, 100)}, "111111111111119"},
     {"bottom_special_alone", true, Columns(Low(30, 40)) + Draws{Low(1, 50), High(0, 100), Low(7, 15)},
      "111111161111111"},
     {"bottom_special_over_the_shovel", true,
-     Columns(Low(0, 40)) + Draws{Low(0, 50), Low(1, 3), Low(7, 15), Low(0, 100), High(7, 15)},
-     "000000060000000"},
+     Columns(Low(0, 40)) + Draws{Low(0, 50), Low(1, 3), Low(7, 15), Low(0, 100), High(7, 15)}, "000000060000000"},
+    {"bottom_shovel_code_then_column", true, Columns(Low(0, 40)) + Draws{Low(0, 50), 0.9, 0.1, Low(1, 100)},
+     "090000000000000"},
 };
 
 class Generated_Row : public testing::TestWithParam<Row_Case> {};
@@ -72,26 +64,24 @@ TEST(Rules_Stage_Map, ScrollDropsTheTopRowAndAddsAFreshBottomRow)
 
 TEST(Rules_Stage_Map, NewGameResetsTheGameAndGeneratesRowsThreeToFifteenInOrder)
 {
-    Playing_At(9, 0, "111111111111111\n");
+    Playing_At(9, 0, "111111111111111");
     Key_State = "111";
     Life = 3;
     Shovel_Type = 2;
     Shovel_Uses = 5;
     Score_Table[3].Score = 77;
-    Scripted_Source random;
-    random.Add(Columns(Low(0, 30)) + Draws{High(0, 50), Low(1, 4), Low(4, 15)});  // row 3
+    Draws draws = Columns(Low(0, 30)) + Draws{High(0, 50), Low(1, 4), Low(4, 15)};  // row 3
     for (int r = 4; r <= 15; ++r)
-        random.Add(Columns(r % 2 ? Low(0, 30) : Low(25, 30)) + Draws{Low(1, 50)});
+        draws = draws + Columns(r % 2 ? Low(0, 30) : Low(25, 30)) + Draws{Low(1, 50)};
+    Scripted_Source random(draws);
     Recording_Screen screen;
     New_Game(screen);
     EXPECT_EQ(screen.Text(), "field_top 0, move 0,-16, digger 112,32\n");
-    EXPECT_EQ(Map_Line[0] + Map_Line[1] + Map_Line[2], "000000000000000000000000000000111111111111111");
-    EXPECT_EQ(Map_Line[3], "111171111111111");
+    EXPECT_EQ(Map_Line[0] + Map_Line[1] + Map_Line[2] + Map_Line[3],
+              "000000000000000000000000000000111111111111111111171111111111");
     for (size_t r = 4; r <= 15; ++r)
         EXPECT_EQ(Map_Line[r], std::string(15, r % 2 ? '1' : '0')) << "row " << r;
-    EXPECT_EQ(Key_State, "000");
-    EXPECT_EQ(Digger_X, 1);
-    EXPECT_EQ(Digger_Dir, 1);
+    EXPECT_EQ(Key_State + " " + std::to_string(Digger_X) + " " + std::to_string(Digger_Dir), "000 1 1");
     EXPECT_EQ(Score_Table[3].Score, 0);
     EXPECT_EQ(Life, 10);
     EXPECT_EQ(Shovel_Type, 0);

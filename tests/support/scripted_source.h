@@ -1,6 +1,5 @@
-// The game's random source replaced by a script of u values. A rule that draws more than was
-// scripted, or leaves some of the script untaken, fails the test: the number and order of the
-// draws is part of every rule.
+// The game's random source replaced by a script of u values. Drawing more than was scripted, or
+// leaving some of it untaken, fails the test: how many draws and in which order is part of a rule.
 #pragma once
 
 #include <deque>
@@ -10,8 +9,8 @@
 
 #include "core/random_source.h"
 
-// u just inside the lower or the upper end of the range that makes Int(u × n) = k, so a changed
-// n or a moved range boundary changes what the rule gets.
+// u just inside the lower or the upper end of the range where Int(u × n) = k, so a changed n
+// or a moved boundary changes what the rule gets.
 inline double Low(int k, int n) { return (k + 0.001) / n; }
 inline double High(int k, int n) { return (k + 0.999) / n; }
 
@@ -27,15 +26,13 @@ inline Draws Soil_Bottom_Row() { return Columns(Low(30, 40)) + Draws{Low(1, 50),
 
 class Scripted_Source {
 public:
-    explicit Scripted_Source(const Draws& script = {}) : script_(script.begin(), script.end())
+    explicit Scripted_Source(const Draws& script) : script_(script.begin(), script.end())
     {
         Set_Random_Source([this] {
-            if (script_.empty()) {
-                ADD_FAILURE() << "a rule drew more random numbers than were scripted";
-                return 0.0;
-            }
-            const double u = script_.front();
-            script_.pop_front();
+            EXPECT_FALSE(script_.empty()) << "a rule drew more random numbers than were scripted";
+            const double u = script_.empty() ? 0.0 : script_.front();
+            if (!script_.empty())
+                script_.pop_front();
             return u;
         });
     }
@@ -44,10 +41,6 @@ public:
         Set_Random_Source(nullptr);
         EXPECT_TRUE(script_.empty()) << script_.size() << " scripted draws were never taken";
     }
-    Scripted_Source(const Scripted_Source&) = delete;
-    Scripted_Source& operator=(const Scripted_Source&) = delete;
-
-    void Add(const Draws& script) { script_.insert(script_.end(), script.begin(), script.end()); }
 
 private:
     std::deque<double> script_;
