@@ -10,8 +10,8 @@
 
 namespace {
 
-class Stepping_Clock final : public Pacing_Host {
-public:
+// The clock moves by one step on every yield.
+struct Stepping_Clock final : Pacing_Host {
     double now = 0, step = 0;
     int yields = 0;
     std::function<void()> on_yield;
@@ -20,15 +20,12 @@ public:
     void Yield_Once() override { yielded(); }
     void Yield_Until(double) override { yielded(); }
     void Yield_Idle() override { yielded(); }
-
-private:
     void yielded()
     {
         now += step;
         if (++yields > 1000)
             throw std::runtime_error("the wait never ends");
-        if (on_yield)
-            on_yield();
+        on_yield();
     }
 };
 

@@ -1,12 +1,10 @@
-// Digging: the cells each shovel reaches by facing and column, what a dug cell becomes, wear.
+// Digging: the cells each shovel reaches by facing and column, and what a dug cell becomes.
 #include <algorithm>
 
 #include <gtest/gtest.h>
 
-#include "rules/actions.h"
 #include "rules/dig.h"
 #include "support/map_text.h"
-#include "support/recording_screen.h"
 #include "support/scripted_source.h"
 #include "support/table.h"
 
@@ -27,17 +25,15 @@ void PrintTo(const Mask_Row& r, std::ostream* os) { *os << r.name; }
 const Mask_Row Mask_Rows[] = {
     {"normal_1", 0, 1, "00000000", "01000000"}, {"normal_2", 0, 2, "10000000", "01000000"},
     {"normal_8", 0, 8, "10000000", "01000000"}, {"normal_14", 0, 14, "10000000", "01000000"},
-    {"normal_15", 0, 15, "10000000", "00000000"},
-    {"power_1", 2, 1, "00000000", "01010000"}, {"power_2", 2, 2, "10100000", "01010000"},
-    {"power_8", 2, 8, "10100000", "01010000"}, {"power_14", 2, 14, "10100000", "01010000"},
-    {"power_15", 2, 15, "10100000", "00000000"},
+    {"normal_15", 0, 15, "10000000", "00000000"}, {"power_1", 2, 1, "00000000", "01010000"},
+    {"power_2", 2, 2, "10100000", "01010000"}, {"power_8", 2, 8, "10100000", "01010000"},
+    {"power_14", 2, 14, "10100000", "01010000"}, {"power_15", 2, 15, "10100000", "00000000"},
     {"long_1", 3, 1, "00000000", "01000100"}, {"long_2", 3, 2, "10000000", "01000100"},
     {"long_3", 3, 3, "10001000", "01000100"}, {"long_8", 3, 8, "10001000", "01000100"},
     {"long_13", 3, 13, "10001000", "01000100"}, {"long_14", 3, 14, "10001000", "01000000"},
-    {"long_15", 3, 15, "10001000", "00000000"},
-    {"large_1", 4, 1, "00000000", "01000001"}, {"large_2", 4, 2, "10000010", "01000001"},
-    {"large_8", 4, 8, "10000010", "01000001"}, {"large_14", 4, 14, "10000010", "01000001"},
-    {"large_15", 4, 15, "10000010", "00000000"},
+    {"long_15", 3, 15, "10001000", "00000000"}, {"large_1", 4, 1, "00000000", "01000001"},
+    {"large_2", 4, 2, "10000010", "01000001"}, {"large_8", 4, 8, "10000010", "01000001"},
+    {"large_14", 4, 14, "10000010", "01000001"}, {"large_15", 4, 15, "10000010", "00000000"},
     // Each cell is tested on its own: a deeper or farther cell is dug behind a hole or an item.
     {"power_behind_holes", 2, 8, "00100000", "00010000", "111111010111111\n111111111111111"},
     {"long_behind_gold", 3, 8, "00001000", "00000100", "111111313111111\n111111111111111"},
@@ -93,31 +89,5 @@ TEST_P(Dig_Result, EachDrawGivesItsCode)
     EXPECT_EQ(Dig_Codes, GetParam().codes);
 }
 INSTANTIATE_TEST_SUITE_P(Rules, Dig_Result, testing::ValuesIn(Code_Rows), Row_Name<Code_Row>);
-
-struct Wear_Row { const char* name; int shovel, uses; bool soil; int shovel_after, uses_after; };
-void PrintTo(const Wear_Row& r, std::ostream* os) { *os << r.name; }
-
-const Wear_Row Wear_Rows[] = {
-    {"normal_never_wears", 0, 0, true, 0, 0}, {"power_wears_a_use", 2, 20, true, 2, 19},
-    {"last_use_gives_the_normal_shovel_back", 3, 1, true, 0, 0}, {"no_soil_no_wear", 4, 5, false, 4, 5},
-};
-
-class Dig_Wear : public testing::TestWithParam<Wear_Row> {};
-
-TEST_P(Dig_Wear, OnlyADigThatTakesSoilWearsASpecialShovel)
-{
-    const Wear_Row& row = GetParam();
-    Playing_At(8, 1, row.soil ? Soil_Around(8) : "");
-    Shovel_Type = row.shovel;
-    Shovel_Uses = row.uses;
-    Scripted_Source random(Draws(row.soil ? (row.shovel ? 2 : 1) : 0, Low(50, 100)));
-    Recording_Screen screen;
-    Dig_Action(screen);
-    EXPECT_EQ(Shovel_Type, row.shovel_after);
-    EXPECT_EQ(Shovel_Uses, row.uses_after);
-    EXPECT_EQ(screen.Contains("states"), row.soil && row.shovel != 0);  // the panel shows the wear
-    EXPECT_EQ(screen.calls.empty(), !row.soil);  // no sound, no frame when nothing is dug
-}
-INSTANTIATE_TEST_SUITE_P(Rules, Dig_Wear, testing::ValuesIn(Wear_Rows), Row_Name<Wear_Row>);
 
 }  // namespace

@@ -23,8 +23,7 @@ public:
     void Refresh_Digger() override { Log("refresh_digger"); }
     void Paint_Tile(int x, int y, int sheet_x, int sheet_y, Raster op) override
     {
-        static const char* const ops[] = {"copy", "and", "paint"};
-        Log("tile " + Xy(x, y) + " <- " + Xy(sheet_x, sheet_y) + " " + ops[static_cast<int>(op)]);
+        Log("tile " + Xy(x, y) + " <- " + Xy(sheet_x, sheet_y) + (op == Raster::Copy ? " copy" : op == Raster::And ? " and" : " paint"));
     }
     void Refresh_Field() override { Log("refresh_field"); }
     void Set_Field_Top(int top) override { Log("field_top " + std::to_string(top)); }
@@ -49,10 +48,7 @@ public:
         if (on_line)
             on_line(line);
     }
-    bool Contains(const std::string& line) const
-    {
-        return std::find(calls.begin(), calls.end(), line) != calls.end();
-    }
+    bool Contains(const std::string& line) const { return std::find(calls.begin(), calls.end(), line) != calls.end(); }
     // The calls as text, one frame a line: a frame ends with its wait.
     std::string Text() const
     {
