@@ -1,4 +1,4 @@
-// Wait_Prog against a clock that moves only when the game yields.
+// Wait_Prog against a clock that moves one step each time the game yields.
 #include <climits>
 #include <stdexcept>
 
@@ -10,17 +10,15 @@
 
 namespace {
 
-// The clock moves by one step on every yield.
 struct Stepping_Clock final : Pacing_Host {
     double now = 0, step = 0;
     int yields = 0;
     std::function<void()> on_yield;
 
     double Seconds() override { return now; }
-    void Yield_Once() override { yielded(); }
-    void Yield_Until(double) override { yielded(); }
-    void Yield_Idle() override { yielded(); }
-    void yielded()
+    void Yield_Once() override { Yield_Until(0); }
+    void Yield_Idle() override { Yield_Until(0); }
+    void Yield_Until(double) override
     {
         now += step;
         if (++yields > 1000)
@@ -29,7 +27,8 @@ struct Stepping_Clock final : Pacing_Host {
     }
 };
 
-// Steps are powers of two, so a reading can land exactly on a deadline.
+// Steps are powers of two, so a reading can land exactly on a deadline. The slot's value may
+// change after a given yield, as the wait settings dialog does.
 struct Wait_Row { const char* name; int slot; int32_t value; double start, step; int yields; int changed_after = 0, changed_to = 0; };
 void PrintTo(const Wait_Row& r, std::ostream* os) { *os << r.name; }
 
@@ -42,7 +41,6 @@ const Wait_Row Wait_Rows[] = {
     {"twenty_waits_past_1_9_seconds", 5, 20, 0, 0.25, 8},
     {"a_value_changed_during_the_wait_takes_effect", 6, 20, 0, 0.25, 2, 2, 3},
     {"negative_returns_without_yielding", 0, -3, 0, 0.25, 0},
-    // Hand-edited settings can hold any 32-bit value.
     {"most_negative_returns_without_yielding", 1, INT_MIN, 1000, 1e7, 0},
     {"largest_waits_its_whole_length", 2, INT_MAX, 1000, 1e7, 22},
 };
@@ -52,8 +50,7 @@ class Wait_Prog_Value : public testing::TestWithParam<Wait_Row> {};
 TEST_P(Wait_Prog_Value, WaitsAsLongAsItsSlotSays)
 {
     const Wait_Row& row = GetParam();
-    Reset_Module1();
-    Wait_Value.fill(999);  // any other slot read by mistake waits a long time
+    Wait_Value.fill(999);  // another slot read by mistake waits far too long
     Wait_Value[static_cast<size_t>(row.slot)] = row.value;
     Stepping_Clock clock;
     clock.now = row.start;

@@ -1,5 +1,5 @@
-// Each animation of the rules compared whole with its golden text: every frame, tile, wait slot
-// and sound in order, one frame a line (a frame ends with its wait).
+// Each animation of the rules compared whole with its golden text: poses, tiles, wait slots and
+// sounds in order, one frame a line (a frame ends with its wait).
 #include <gtest/gtest.h>
 
 #include "rules/actions.h"
@@ -27,14 +27,6 @@ digger 48,16, tile 96,32 <- 48,96 and, tile 96,32 <- 48,80 paint, tile 96,16 <- 
 digger 48,0, tile 96,32 <- 48,96 copy, tile 96,16 <- 0,96 copy, states
 )",
      "111111001111111 111111311111111 000000000000000", 0},
-    {"step_right_onto_gold", "001", 5, 1, 0, "000000000000000\n000003000000000\n111111111111111", {},
-     R"(digger 64,0, move 68,16, wait 0
-digger 80,0, move 72,16, wait 0
-digger 96,0, move 76,16, wait 0
-digger 112,0, move 80,16, wait 0
-sound Gold, tile 80,16 <- 0,96 copy, states, digger 112,0
-)",
-     "000000000000000 111111111111111 000000000000000", 10},
     {"step_off_left_fall_onto_gold_and_land", "010", 5, 0, 0,
      "000000000000000\n000000000000000\n000311111111111\n111111111111111", Soil_Bottom_Row(),
      R"(digger 0,32, move 60,16, wait 3
@@ -115,14 +107,13 @@ TEST_P(Animation, MatchesItsGoldenText)
     Recording_Screen screen;
     const std::string entry = row.entry;
     Sequence sequence(screen);
-    if (entry == "arrive") {
+    Key_State = entry.size() == 3 ? entry : "000";
+    if (entry == "arrive")
         Move_Ivents(sequence);
-    } else if (entry == "land") {
+    else if (entry == "land")
         Landing(sequence);
-    } else {
-        Key_State = entry;
-        entry == "100" ? Dig_Action(screen) : Walk_Action(screen);
-    }
+    else
+        Key_State[0] == '1' ? Dig_Action(screen) : Walk_Action(screen);
     EXPECT_EQ(screen.Text(), row.golden);
     EXPECT_EQ(Map_Line[1] + " " + Map_Line[2] + " " + Map_Line[3], row.rows_1_to_3_after);
     EXPECT_EQ(Score_Table[3].Score, row.score_after);
