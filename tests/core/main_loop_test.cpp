@@ -1,4 +1,5 @@
-// One pass of the main loop for each mode and each combination of held keys, and its yield.
+// One pass of the main loop, then its yield: the modes, the priority of the held keys, and what
+// a turn or a step does by the cells beside the digger and the field's edges.
 #include <gtest/gtest.h>
 
 #include "core/main_loop.h"
@@ -8,8 +9,6 @@
 #include "support/recording_screen.h"
 #include "support/table.h"
 
-namespace {
-
 struct Yield_Counter final : Pacing_Host {
     int once = 0, idle = 0;
     double Seconds() override { return 0; }
@@ -18,35 +17,51 @@ struct Yield_Counter final : Pacing_Host {
     void Yield_Idle() override { ++idle; }
 };
 
-// The digger faces right in column x over soil; first_call is the first thing the pass draws
-// or plays, "" when it does nothing.
-struct Pass_Row { const char* name; int mode, x; const char* keys; int mode_after; const char* first_call; };
+// The digger in column x over soil, with the two cells beside it and, with hole, no soil under
+// them. after: column, facing and mode afterwards, the first thing the pass drew or played, and
+// its first wait.
+struct Pass_Row { const char* name; int mode; const char* keys; int x, dir; const char* beside; bool hole; const char* after; };
 void PrintTo(const Pass_Row& r, std::ostream* os) { *os << r.name; }
 
 const Pass_Row Pass_Rows[] = {
-    {"title_ignores_keys", 0, 5, "111", 0, ""},
-    {"game_over_sequence_ignores_keys", 2, 5, "111", 2, ""},
-    {"closed_high_score_dialog_refreshes_once", 3, 5, "000", 0, "states"},
-    {"no_key_held", 1, 5, "000", 1, ""},
-    {"dig", 1, 5, "100", 1, "sound Dig"},
-    {"dig_before_both_arrows", 1, 5, "111", 1, "sound Dig"},
-    {"dig_before_right", 1, 5, "101", 1, "sound Dig"},
-    {"left_before_right", 1, 5, "011", 1, "digger 48,0"},
-    {"left_turns", 1, 5, "010", 1, "digger 48,0"},
-    {"right_steps", 1, 5, "001", 1, "digger 64,0"},
-    {"nothing_to_dig_at_the_edge", 1, 15, "100", 1, ""},
-    {"blocked_at_the_edge", 1, 15, "001", 1, ""},
+    {"title_ignores_keys", 0, "111", 5, 1, "00", false, "5 1 0"},
+    {"game_over_sequence_ignores_keys", 2, "111", 5, 1, "00", false, "5 1 2"},
+    {"closed_high_score_dialog_refreshes_once", 3, "000", 5, 1, "00", false, "5 1 0 states"},
+    {"no_key_held", 1, "000", 5, 1, "00", false, "5 1 1"},
+    {"dig", 1, "100", 5, 1, "00", false, "5 1 1 sound Dig wait 2"},
+    {"dig_before_both_arrows", 1, "111", 5, 1, "00", false, "5 1 1 sound Dig wait 2"},
+    {"dig_before_right", 1, "101", 5, 0, "00", false, "5 0 1 sound Dig wait 2"},
+    {"nothing_to_dig_at_the_edge", 1, "100", 15, 1, "00", false, "15 1 1"},
+    {"right_onto_soil", 1, "001", 5, 1, "00", false, "6 1 1 digger 64,0 wait 0"},
+    {"left_onto_soil", 1, "010", 5, 0, "00", false, "4 0 1 digger 0,0 wait 0"},
+    {"right_over_a_hole", 1, "001", 5, 1, "00", true, "6 1 1 digger 64,32 wait 3"},
+    {"soil_blocks_right", 1, "001", 5, 1, "01", false, "5 1 1"},
+    {"soil_blocks_left", 1, "010", 5, 0, "10", false, "5 0 1"},
+    {"items_are_no_obstacle", 1, "010", 5, 0, "91", false, "4 0 1 digger 0,0 wait 0"},
+    {"left_edge", 1, "010", 1, 0, "00", false, "1 0 1"},
+    {"column_2_to_1", 1, "010", 2, 0, "00", false, "1 0 1 digger 0,0 wait 0"},
+    {"right_edge", 1, "001", 15, 1, "00", false, "15 1 1"},
+    {"column_14_to_15", 1, "001", 14, 1, "00", false, "15 1 1 digger 64,0 wait 0"},
+    {"left_turns_a_digger_facing_right", 1, "010", 5, 1, "11", false, "5 0 1 digger 48,0 wait 1"},
+    {"right_turns_a_digger_facing_left", 1, "001", 15, 0, "10", false, "15 1 1 digger 112,0 wait 1"},
+    {"both_arrows_step_left", 1, "011", 5, 0, "00", false, "4 0 1 digger 0,0 wait 0"},
+    {"both_arrows_turn_left", 1, "011", 5, 1, "00", false, "5 0 1 digger 48,0 wait 1"},
+    {"both_arrows_blocked_left", 1, "011", 5, 0, "10", false, "5 0 1"},
 };
 
-class Main_Loop_Pass_Row : public testing::TestWithParam<Pass_Row> {};
+class Loop_Pass : public testing::TestWithParam<Pass_Row> {};
 
-TEST_P(Main_Loop_Pass_Row, DoesAtMostOneThingThenYields)
+TEST_P(Loop_Pass, DoesAtMostOneThingThenYields)
 {
     const Pass_Row& row = GetParam();
-    Playing_At(row.x, 1, "000000000000000\n000000000000000\n111111111111111\n111111111111111");
+    Playing_At(row.x, row.dir, "000000000000000\n000000000000000\n111111111111111\n111111111111111");
+    for (int side : {0, 1}) {
+        Set_Char(Map_Line[1], row.x - 1 + 2 * side, row.beside[side]);
+        Set_Char(Map_Line[2], row.x - 1 + 2 * side, row.hole ? '0' : '1');
+    }
     Game_Mode = row.mode;
     Key_State = row.keys;
-    Set_Random_Source([] { return 0.5; });
+    Set_Random_Source([] { return 0.5; });  // whatever a dig, an item or a fall draws
     Yield_Counter yields;
     Set_Pacing_Host(&yields);
     Recording_Screen screen;
@@ -54,12 +69,12 @@ TEST_P(Main_Loop_Pass_Row, DoesAtMostOneThingThenYields)
     Run_Main_Loop(screen, [&] { return ++asked <= 2; });  // exactly one pass and its yield
     Set_Pacing_Host(nullptr);
     Set_Random_Source(nullptr);
-    EXPECT_EQ(Game_Mode, row.mode_after);
-    EXPECT_EQ(screen.calls.empty() ? "" : screen.calls.front(), row.first_call);
+    const std::string first = screen.calls.empty() ? "" : " " + screen.calls.front();
+    const auto wait = std::find_if(screen.calls.begin(), screen.calls.end(), [](auto& c) { return c.rfind("wait", 0) == 0; });
+    EXPECT_EQ(std::to_string(Digger_X) + " " + std::to_string(Digger_Dir) + " " + std::to_string(Game_Mode) + first +
+                  (wait == screen.calls.end() ? "" : " " + *wait), row.after);
     // After an action the loop goes straight on, so a held key repeats; else it waits for events.
-    EXPECT_EQ(yields.once, *row.first_call ? 1 : 0);
-    EXPECT_EQ(yields.idle, *row.first_call ? 0 : 1);
+    EXPECT_EQ(yields.once, first.empty() ? 0 : 1);
+    EXPECT_EQ(yields.idle, first.empty() ? 1 : 0);
 }
-INSTANTIATE_TEST_SUITE_P(Main_Loop, Main_Loop_Pass_Row, testing::ValuesIn(Pass_Rows), Row_Name<Pass_Row>);
-
-}  // namespace
+INSTANTIATE_TEST_SUITE_P(Main_Loop, Loop_Pass, testing::ValuesIn(Pass_Rows), Row_Name<Pass_Row>);

@@ -8,8 +8,6 @@
 #include "core/pacing.h"
 #include "support/table.h"
 
-namespace {
-
 struct Stepping_Clock final : Pacing_Host {
     double now = 0, step = 0;
     int yields = 0;
@@ -65,5 +63,3 @@ TEST_P(Wait_Prog_Value, WaitsAsLongAsItsSlotSays)
     EXPECT_EQ(clock.yields, row.yields);
 }
 INSTANTIATE_TEST_SUITE_P(Pacing, Wait_Prog_Value, testing::ValuesIn(Wait_Rows), Row_Name<Wait_Row>);
-
-}  // namespace

@@ -10,8 +10,6 @@
 #include "support/scripted_source.h"
 #include "support/table.h"
 
-namespace {
-
 // entry: the held keys, or "arrive" / "land" for the events where the digger stands. A special
 // shovel starts with its last use; afterwards the shovel and its uses read "type/uses".
 struct Golden_Row { const char* name; const char* entry; int x, dir, shovel; const char* map; Draws u; const char* golden; const char* rows_1_to_3_after; int score_after; const char* shovel_after = "0/0"; };
@@ -120,5 +118,3 @@ TEST_P(Animation, MatchesItsGoldenText)
     EXPECT_EQ(std::to_string(Shovel_Type) + "/" + std::to_string(Shovel_Uses), row.shovel_after);
 }
 INSTANTIATE_TEST_SUITE_P(Rules, Animation, testing::ValuesIn(Golden_Rows), Row_Name<Golden_Row>);
-
-}  // namespace

@@ -8,8 +8,6 @@
 #include "support/scripted_source.h"
 #include "support/table.h"
 
-namespace {
-
 // Soil all around the digger in column x, so only the shovel and the field's edge decide.
 std::string Soil_Around(int x)
 {
@@ -89,5 +87,3 @@ TEST_P(Dig_Result, EachDrawGivesItsCode)
     EXPECT_EQ(Dig_Codes, GetParam().codes);
 }
 INSTANTIATE_TEST_SUITE_P(Rules, Dig_Result, testing::ValuesIn(Code_Rows), Row_Name<Code_Row>);
-
-}  // namespace

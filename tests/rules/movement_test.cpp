@@ -1,65 +1,12 @@
-// Walking and turning, what the digger meets where it arrives (items, and the squeeze after a
-// fall into a slot), and the special item's transformations of the whole map.
+// What the digger meets where it arrives: items, the squeeze after a fall into a slot, and the
+// special item's transformations of the whole map.
 #include <gtest/gtest.h>
 
-#include "core/random_source.h"
-#include "rules/actions.h"
 #include "rules/events.h"
 #include "support/map_text.h"
 #include "support/recording_screen.h"
 #include "support/scripted_source.h"
 #include "support/table.h"
-
-namespace {
-
-// left and right: the cells beside the digger; hole: no soil under them. first_frame is "" when
-// nothing happens at all.
-struct Walk_Row { const char* name; const char* keys; int dir, x; char left, right; bool hole; int x_after, dir_after; const char* first_frame; };
-void PrintTo(const Walk_Row& r, std::ostream* os) { *os << r.name; }
-
-const char* const Step_Left = "digger 0,0, move 60,16, wait 0";
-const char* const Turn_Left = "digger 48,0, wait 1";
-const Walk_Row Walk_Rows[] = {
-    {"right_onto_soil", "001", 1, 5, '0', '0', false, 6, 1, "digger 64,0, move 68,16, wait 0"},
-    {"left_onto_soil", "010", 0, 5, '0', '0', false, 4, 0, Step_Left},
-    {"right_over_a_hole", "001", 1, 5, '0', '0', true, 6, 1, "digger 64,32, move 68,16, wait 3"},
-    {"soil_blocks_right", "001", 1, 5, '0', '1', false, 5, 1, ""},
-    {"soil_blocks_left", "010", 0, 5, '1', '0', false, 5, 0, ""},
-    {"items_are_no_obstacle", "010", 0, 5, '9', '1', false, 4, 0, Step_Left},
-    {"left_edge", "010", 0, 1, '0', '0', false, 1, 0, ""},
-    {"column_2_to_1", "010", 0, 2, '0', '0', false, 1, 0, "digger 0,0, move 12,16, wait 0"},
-    {"right_edge", "001", 1, 15, '0', '0', false, 15, 1, ""},
-    {"column_14_to_15", "001", 1, 14, '0', '0', false, 15, 1, "digger 64,0, move 212,16, wait 0"},
-    {"left_turns_a_digger_facing_right", "010", 1, 5, '1', '1', false, 5, 0, Turn_Left},
-    {"right_turns_a_digger_facing_left", "001", 0, 15, '1', '0', false, 15, 1, "digger 112,0, wait 1"},
-    {"both_arrows_step_left", "011", 0, 5, '0', '0', false, 4, 0, Step_Left},
-    {"both_arrows_turn_left", "011", 1, 5, '0', '0', false, 5, 0, Turn_Left},
-    {"both_arrows_blocked_left", "011", 0, 5, '1', '0', false, 5, 0, ""},
-    {"no_arrow", "100", 1, 5, '0', '0', false, 5, 1, ""},
-};
-
-class Walk : public testing::TestWithParam<Walk_Row> {};
-
-TEST_P(Walk, StepsTurnsOrStays)
-{
-    const Walk_Row& row = GetParam();
-    Playing_At(row.x, row.dir, "");
-    Map_Line[2] = Map_Line[3] = "111111111111111";
-    for (int side : {-1, 1}) {
-        Set_Char(Map_Line[1], row.x + side, side < 0 ? row.left : row.right);
-        if (row.hole)
-            Set_Char(Map_Line[2], row.x + side, '0');
-    }
-    Key_State = row.keys;
-    Set_Random_Source([] { return 0.5; });  // whatever an item or a fall draws
-    Recording_Screen screen;
-    const bool acted = Walk_Action(screen);
-    Set_Random_Source(nullptr);
-    EXPECT_EQ(std::to_string(Digger_X) + " " + std::to_string(Digger_Dir), std::to_string(row.x_after) + " " + std::to_string(row.dir_after));
-    EXPECT_EQ(screen.Text().substr(0, screen.Text().find('\n')), row.first_frame);
-    EXPECT_EQ(acted, *row.first_frame != '\0');
-}
-INSTANTIATE_TEST_SUITE_P(Rules, Walk, testing::ValuesIn(Walk_Rows), Row_Name<Walk_Row>);
 
 // The digger arrives in column x of row 1 over row 2 (row 3 is soil). after: life, shovel/uses,
 // score, row 1, the sounds, and "over" when the game ends.
@@ -146,15 +93,13 @@ TEST_P(Special_Item, TransformsEveryRowOfTheMap)
     Scripted_Source random({GetParam().u});
     Recording_Screen screen;
     std::string rows;
-    screen.on_line = [&rows](const std::string& line) {
+    screen.on_wait = [&rows](int number, int) {  // the first wait after the map is transformed
         for (size_t r : {0, 1, 2, 3, 15})
-            rows += line == "map_paint 1" ? Map_Line[r] + (r < 15 ? " " : "") : "";
-        Game_Serial += line == "map_paint 1";  // a new game overtakes the rest: no fall, no further draw
+            rows += number == 11 ? Map_Line[r] + (r < 15 ? " " : "") : "";
+        Game_Serial += number == 11;  // a new game overtakes the rest: no fall, no further draw
     };
     Sequence sequence(screen);
     EXPECT_THROW(Move_Ivents(sequence), Overtaken);
     EXPECT_EQ(rows, GetParam().rows);
 }
 INSTANTIATE_TEST_SUITE_P(Rules, Special_Item, testing::ValuesIn(Transform_Rows), Row_Name<Transform_Row>);
-
-}  // namespace

@@ -1,14 +1,10 @@
-// The stage map: both row generators draw by draw, the one-row scroll, and New_Game.
+// The stage map: both row generators draw by draw, and the one-row scroll.
 #include <gtest/gtest.h>
 
-#include "rules/actions.h"
 #include "rules/stage_map.h"
-#include "support/map_text.h"
-#include "support/recording_screen.h"
+#include "core/module1.h"
 #include "support/scripted_source.h"
 #include "support/table.h"
-
-namespace {
 
 // A column at each end of every range of a column's draw, then three inside.
 Draws Column_Edges(int n)
@@ -61,21 +57,3 @@ TEST(Rules_Stage_Map, ScrollDropsTheTopRowAndAddsAFreshBottomRow)
         firsts += row.substr(0, 1);
     EXPECT_EQ(firsts, "bcdefghijklmnop1");
 }
-
-TEST(Rules_Stage_Map, NewGameStartsOnAFullSoilRowAndGeneratesRowsThreeToFifteenInOrder)
-{
-    Playing_At(9, 0, "111111111111111\n111111111111111\n000000000000000");
-    Draws draws = Columns(Low(0, 30)) + Draws{High(0, 50), Low(1, 4), Low(4, 15)};  // row 3
-    for (int r = 4; r <= 15; ++r)
-        draws = draws + Columns(r % 2 ? Low(0, 30) : Low(25, 30)) + Draws{Low(1, 50)};
-    Scripted_Source random(draws);
-    Recording_Screen screen;
-    New_Game(screen);
-    EXPECT_EQ(screen.Text(), "field_top 0, move 0,-16, digger 112,32\n");
-    std::string rows;
-    for (const std::string& row : Map_Line)
-        rows += row.substr(0, 5) + " ";
-    EXPECT_EQ(rows, "00000 00000 11111 11117 00000 11111 00000 11111 00000 11111 00000 11111 00000 11111 00000 11111 ");
-}
-
-}  // namespace

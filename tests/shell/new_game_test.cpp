@@ -9,10 +9,13 @@
 TEST(New_Game_Command, DropsTheDiggerIntoRowOneAndLandsIt)
 {
     Reset_Module1();
+    Map_Line.fill("999999999999999");
     Game_Mode = 2;
     Key_State = "101";
-    Life = 0;
-    Set_Random_Source([] { return 0.7; });
+    Score_Table[3].Score = 77;
+    Shovel_Type = 2;
+    Shovel_Uses = 5;
+    Set_Random_Source([] { return 0.7; });  // every generated cell empty, no item
     Recording_Screen screen;
     std::vector<int> modes;
     screen.on_wait = [&modes](int, int) { modes.push_back(Game_Mode); };
@@ -34,6 +37,9 @@ digger 112,0, focus
 )");
     EXPECT_EQ(modes, std::vector<int>(12, 1));  // the keys count from the first frame on
     EXPECT_EQ(Key_State + " " + std::to_string(Digger_X) + " " + std::to_string(Digger_Dir), "000 1 1");
-    EXPECT_EQ(Life, 10);
-    EXPECT_EQ(Score_Table[3].Score, 0);
+    EXPECT_EQ(Map_Line[0] + Map_Line[1] + Map_Line[2], std::string(30, '0') + std::string(15, '1'));
+    for (size_t r = 3; r < Map_Line.size(); ++r)
+        EXPECT_EQ(Map_Line[r], "000000000000000") << "row " << r;
+    EXPECT_EQ(std::to_string(Life) + " " + std::to_string(Score_Table[3].Score) + " " + std::to_string(Shovel_Type) + "/" +
+                  std::to_string(Shovel_Uses), "10 0 0/0");
 }

@@ -12,8 +12,6 @@
 #include "shell/settings_file.h"
 #include "support/table.h"
 
-namespace {
-
 const QDateTime Stamp(QDate(2002, 11, 22), QTime(15, 30, 12));
 
 // A file as the game writes it at Stamp, with some of its lines (1-based) replaced.
@@ -143,5 +141,3 @@ TEST_F(Settings, ADiskThatFillsDuringTheSaveReportsOnceAndKeepsTheOldFile)
     EXPECT_EQ(shown, (decltype(shown){{Failed_Text, Msg_Icon::Critical}}));
     EXPECT_EQ(On_Disk(), before);
 }
-
-}  // namespace

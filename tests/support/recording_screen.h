@@ -16,7 +16,6 @@ public:
     int waits = 0;
     // Inside every wait: its number (the first is 1) and slot. A test overtakes a sequence here.
     std::function<void(int number, int slot)> on_wait;
-    std::function<void(const std::string& line)> on_line;  // after every line written down
 
     void Paint_Digger(int x, int y) override { Log("digger " + Xy(x, y)); }
     void Move_Digger(int left, int top) override { Log("move " + Xy(left, top)); }
@@ -42,12 +41,7 @@ public:
     void Game_Over() override { Log("game_over"); }
     void Yield() override { Log("yield"); }
 
-    void Log(const std::string& line)
-    {
-        calls.push_back(line);
-        if (on_line)
-            on_line(line);
-    }
+    void Log(const std::string& line) { calls.push_back(line); }
     bool Contains(const std::string& line) const { return std::find(calls.begin(), calls.end(), line) != calls.end(); }
     // The calls as text, one frame a line: a frame ends with its wait.
     std::string Text() const

@@ -1,5 +1,5 @@
-// Rows of a table as a parameterised test: each row has a name (its PrintTo prints it) and that
-// name, in letters, digits and underscores, names the test, so ctest names stay stable.
+// Rows of a table as a parameterised test: each row has a name, its PrintTo prints it, and the
+// name in letters, digits and underscores names the test, so ctest names stay stable.
 #pragma once
 
 #include <algorithm>
