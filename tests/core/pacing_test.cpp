@@ -8,23 +8,6 @@
 #include "core/pacing.h"
 #include "support/table.h"
 
-struct Stepping_Clock final : Pacing_Host {
-    double now = 0, step = 0;
-    int yields = 0;
-    std::function<void()> on_yield;
-
-    double Seconds() override { return now; }
-    void Yield_Once() override { Yield_Until(0); }
-    void Yield_Idle() override { Yield_Until(0); }
-    void Yield_Until(double) override
-    {
-        now += step;
-        if (++yields > 1000)
-            throw std::runtime_error("the wait never ends");
-        on_yield();
-    }
-};
-
 // Steps are powers of two, so a reading can land exactly on a deadline. The slot's value may
 // change after a given yield, as the wait settings dialog does.
 struct Wait_Row { const char* name; int slot; int32_t value; double start, step; int yields; int changed_after = 0, changed_to = 0; };
@@ -43,23 +26,34 @@ const Wait_Row Wait_Rows[] = {
     {"largest_waits_its_whole_length", 2, INT_MAX, 1000, 1e7, 22},
 };
 
-class Wait_Prog_Value : public testing::TestWithParam<Wait_Row> {};
+struct Stepping_Clock final : Pacing_Host {
+    const Wait_Row& row;
+    double now = row.start;
+    int yields = 0;
 
+    explicit Stepping_Clock(const Wait_Row& r) : row(r) {}
+    double Seconds() override { return now; }
+    void Yield_Once() override { Yield_Until(0); }
+    void Yield_Idle() override { Yield_Until(0); }
+    void Yield_Until(double) override
+    {
+        now += row.step;
+        if (++yields > 1000)
+            throw std::runtime_error("the wait never ends");
+        if (yields == row.changed_after)
+            Wait_Value[static_cast<size_t>(row.slot)] = row.changed_to;
+    }
+};
+
+class Wait_Prog_Value : public testing::TestWithParam<Wait_Row> {};
 TEST_P(Wait_Prog_Value, WaitsAsLongAsItsSlotSays)
 {
-    const Wait_Row& row = GetParam();
     Wait_Value.fill(999);  // another slot read by mistake waits far too long
-    Wait_Value[static_cast<size_t>(row.slot)] = row.value;
-    Stepping_Clock clock;
-    clock.now = row.start;
-    clock.step = row.step;
-    clock.on_yield = [&] {
-        if (clock.yields == row.changed_after)
-            Wait_Value[static_cast<size_t>(row.slot)] = row.changed_to;
-    };
+    Wait_Value[static_cast<size_t>(GetParam().slot)] = GetParam().value;
+    Stepping_Clock clock(GetParam());
     Set_Pacing_Host(&clock);
-    EXPECT_NO_THROW(Wait_Prog(row.slot));
+    EXPECT_NO_THROW(Wait_Prog(GetParam().slot));
     Set_Pacing_Host(nullptr);
-    EXPECT_EQ(clock.yields, row.yields);
+    EXPECT_EQ(clock.yields, GetParam().yields);
 }
 INSTANTIATE_TEST_SUITE_P(Pacing, Wait_Prog_Value, testing::ValuesIn(Wait_Rows), Row_Name<Wait_Row>);

@@ -1,4 +1,4 @@
-// Digging: the cells each shovel reaches by facing and column, and what a dug cell becomes.
+// Digging: the cells each shovel reaches by facing and column.
 #include <algorithm>
 
 #include <gtest/gtest.h>
@@ -39,14 +39,12 @@ const Mask_Row Mask_Rows[] = {
 };
 
 class Dig_Reach : public testing::TestWithParam<Mask_Row> {};
-
 TEST_P(Dig_Reach, TakesTheSoilCellsTheShovelReaches)
 {
     const Mask_Row& row = GetParam();
     for (int dir : {0, 1}) {
         const std::string mask = dir ? row.right : row.left;
-        const std::string open = "000000000000000\n000000000000000\n";
-        Playing_At(row.x, dir, row.deep ? open + row.deep : Soil_Around(row.x));
+        Playing_At(row.x, dir, row.deep ? std::string("000000000000000\n000000000000000\n") + row.deep : Soil_Around(row.x));
         Shovel_Type = row.shovel;
         const auto before = Map_Line;
         Scripted_Source random(Draws(std::count(mask.begin(), mask.end(), '1'), Low(50, 100)));
@@ -57,33 +55,3 @@ TEST_P(Dig_Reach, TakesTheSoilCellsTheShovelReaches)
     }
 }
 INSTANTIATE_TEST_SUITE_P(Rules, Dig_Reach, testing::ValuesIn(Mask_Rows), Row_Name<Mask_Row>);
-
-// The normal shovel facing right digs position 2 alone; the last two rows dig two positions.
-struct Code_Row { const char* name; int shovel, dir; Draws u; const char* codes; };
-void PrintTo(const Code_Row& r, std::ostream* os) { *os << r.name; }
-
-const Code_Row Code_Rows[] = {
-    {"special_low", 0, 1, {Low(0, 100)}, "06000000"}, {"special_high", 0, 1, {High(0, 100)}, "06000000"},
-    {"power_item", 0, 1, {Low(1, 100), Low(0, 3)}, "07000000"},
-    {"long_item", 0, 1, {High(2, 100), High(1, 3)}, "08000000"},
-    {"large_item", 0, 1, {Low(2, 100), High(2, 3)}, "09000000"},
-    {"damage_low", 0, 1, {Low(3, 100)}, "02000000"}, {"damage_high", 0, 1, {High(5, 100)}, "02000000"},
-    {"life_low", 0, 1, {Low(6, 100)}, "04000000"}, {"life_high", 0, 1, {High(9, 100)}, "04000000"},
-    {"gold_low", 0, 1, {Low(10, 100)}, "03000000"}, {"gold_high", 0, 1, {High(14, 100)}, "03000000"},
-    {"stone_low", 0, 1, {Low(15, 100)}, "05000000"}, {"stone_high", 0, 1, {High(17, 100)}, "05000000"},
-    {"empty_low", 0, 1, {Low(18, 100)}, "00000000"}, {"empty_high", 0, 1, {High(99, 100)}, "00000000"},
-    {"in_position_order", 4, 1, {Low(1, 100), High(2, 3), Low(0, 100)}, "09000006"},
-    {"shovel_kind_right_after_its_draw", 2, 0, {Low(12, 100), Low(2, 100), Low(0, 3)}, "30700000"},
-};
-
-class Dig_Result : public testing::TestWithParam<Code_Row> {};
-
-TEST_P(Dig_Result, EachDrawGivesItsCode)
-{
-    Playing_At(8, GetParam().dir, Soil_Around(8));
-    Shovel_Type = GetParam().shovel;
-    Scripted_Source random(GetParam().u);
-    Dig_Judge();
-    EXPECT_EQ(Dig_Codes, GetParam().codes);
-}
-INSTANTIATE_TEST_SUITE_P(Rules, Dig_Result, testing::ValuesIn(Code_Rows), Row_Name<Code_Row>);

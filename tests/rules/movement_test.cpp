@@ -48,7 +48,6 @@ const Arrival_Row Squeeze_Rows[] = {
 };
 
 class Arrival : public testing::TestWithParam<Arrival_Row> {};
-
 TEST_P(Arrival, ChangesTheGameAsItsRowSays)
 {
     const Arrival_Row& row = GetParam();
@@ -85,7 +84,6 @@ const Transform_Row Transform_Rows[] = {
 };
 
 class Special_Item : public testing::TestWithParam<Transform_Row> {};
-
 TEST_P(Special_Item, TransformsEveryRowOfTheMap)
 {
     Playing_At(6, 1, "000000000000002\n000006000000000\n111111111111111\n123456789000000");

@@ -1,4 +1,4 @@
-// Delvano.ini: what a start makes of each kind of file, the bytes a save writes, failed saves.
+// Delvano.ini: what a start makes of each kind of file, the bytes a save writes, a failed save.
 #include <csignal>
 #include <sys/resource.h>
 
@@ -12,9 +12,7 @@
 #include "shell/settings_file.h"
 #include "support/table.h"
 
-const QDateTime Stamp(QDate(2002, 11, 22), QTime(15, 30, 12));
-
-// A file as the game writes it at Stamp, with some of its lines (1-based) replaced.
+// A file as the game writes it on 22 November 2002 at 15:30, with some lines (1-based) replaced.
 QByteArray File_With(const QList<std::pair<int, QByteArray>>& replaced = {})
 {
     QList<QByteArray> lines = {"\"でるぼん Ver3.00 設定ファイル [0211221530]\"", "\"1\"", "50", "-3", "0", "7", "2", "3",
@@ -23,30 +21,15 @@ QByteArray File_With(const QList<std::pair<int, QByteArray>>& replaced = {})
         lines[line - 1] = text;
     return lines.join("\r\n") + "\r\n";
 }
-QByteArray Shift_Jis(const QByteArray& utf8) { return QStringEncoder("Shift_JIS").encode(QString::fromUtf8(utf8)); }
 
-// What a start hands on to the game: pacing values, all four score entries, the sound switch.
-std::string Game_State(bool sound)
-{
-    std::string state;
-    for (int32_t wait : Wait_Value)
-        state += std::to_string(wait) + " ";
-    for (const Score_Entry& entry : Score_Table)
-        state += "| " + entry.Name + ":" + std::to_string(entry.Score) + " ";
-    return state + (sound ? "| on" : "| off");
-}
-
-const QString Broken_Text = QStringLiteral("設定ファイルが壊れているため\r初期状態にクリアして起動します");
-const QString Failed_Text = QStringLiteral("ディスクにアクセスできなかったため\r設定及びスコアデータを保存できませんでした。");
-
-// Every message is recorded instead of shown; the game state starts far from the defaults.
+// Messages are recorded instead of shown; the game starts far from the defaults.
 class Settings : public testing::Test {
 protected:
     void SetUp() override
     {
         Set_Msg_Box_Handler([this](const QString& text, Msg_Buttons buttons, Msg_Icon icon) {
-            EXPECT_EQ(buttons, Msg_Buttons::Ok);
             shown.push_back({text, icon});
+            EXPECT_EQ(buttons, Msg_Buttons::Ok);
             return Msg_Answer::Ok;
         });
         Wait_Value.fill(777);
@@ -58,6 +41,16 @@ protected:
         QFile file(path);
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(none)");
     }
+    // What a start hands on: pacing values, all four score entries, the sound switch.
+    static std::string Game_State(bool sound)
+    {
+        std::string state;
+        for (int32_t wait : Wait_Value)
+            state += std::to_string(wait) + " ";
+        for (const Score_Entry& entry : Score_Table)
+            state += "| " + entry.Name + ":" + std::to_string(entry.Score) + " ";
+        return state + (sound ? "| on" : "| off");
+    }
 
     QTemporaryDir dir;
     QString path = dir.filePath("Delvano.ini");
@@ -67,44 +60,44 @@ protected:
 const char* const From_File = "50 -3 0 7 2 3 20 | ほり太:300 | :20 | x:10 | playing:42 | on";
 const char* const Defaults = "1 3 1 1 1 1 1 | :0 | :0 | :0 | :0 | on";
 
-// The file is written (unless bytes is "(none)") with Stamp moved by the given seconds as its
-// modification time, and loaded with the sound switch on.
-struct Load_Row { const char* name; QByteArray bytes; int seconds; Load_Result result; const char* state; };
+// The bytes (none at all for "(none)") get the stamp's minute and the given second as their
+// modification time; the switch is on before the load.
+struct Load_Row { const char* name; QByteArray bytes; int second; Load_Result result; const char* state; };
 void PrintTo(const Load_Row& r, std::ostream* os) { *os << r.name; }
 
 const Load_Row Load_Rows[] = {
     {"missing", "(none)", 0, Load_Result::Missing, Defaults},
     {"saved_by_the_game", File_With(), 0, Load_Result::Loaded, From_File},
-    {"touched_in_the_same_minute", File_With(), 47, Load_Result::Loaded, From_File},
-    {"touched_a_minute_later", File_With(), 48, Load_Result::Broken, Defaults},
-    {"touched_a_minute_earlier", File_With(), -13, Load_Result::Broken, Defaults},
+    {"touched_in_the_same_minute", File_With(), 59, Load_Result::Loaded, From_File},
+    {"touched_a_minute_later", File_With(), 60, Load_Result::Broken, Defaults},
+    {"touched_a_minute_earlier", File_With(), -1, Load_Result::Broken, Defaults},
     {"stamp_one_later", File_With({{1, "\"でるぼん Ver3.00 設定ファイル  [0211221530]\""}}), 0, Load_Result::Broken, Defaults},
     {"header_of_30", File_With({{1, "\"でるぼん Ver3.00 設定ファイル [021122153\""}}), 0, Load_Result::Broken, Defaults},
     {"only_the_stamp_counts", File_With({{1, "\"Other game Ver09.99 [0211221530] more\""}}), 0, Load_Result::Loaded, From_File},
     {"sound_off", File_With({{2, "\"0\""}}), 0, Load_Result::Loaded, "50 -3 0 7 2 3 20 | ほり太:300 | :20 | x:10 | playing:42 | off"},
     {"switch_kept_when_broken_below", File_With({{2, "\"0\""}, {5, "x"}}), 0, Load_Result::Broken, "1 3 1 1 1 1 1 | :0 | :0 | :0 | :0 | off"},
-    {"word_for_a_wait", File_With({{4, "three"}}), 0, Load_Result::Broken, Defaults},
-    {"score_past_32_bits", File_With({{11, "2147483648"}}), 0, Load_Result::Broken, Defaults},
+    {"word_for_a_score", File_With({{11, "three"}}), 0, Load_Result::Broken, Defaults},
     {"fifteenth_line_missing", File_With().chopped(4), 0, Load_Result::Broken, Defaults},
-    {"shift_jis", Shift_Jis(File_With({{14, "\"でるぼん太郎\""}})), 0, Load_Result::Loaded, "50 -3 0 7 2 3 20 | ほり太:300 | :20 | でるぼん太郎:10 | playing:42 | on"},
+    {"shift_jis", QStringEncoder("Shift_JIS").encode(QString::fromUtf8(File_With({{14, "\"でるぼん太郎\""}}))), 0,
+     Load_Result::Loaded, "50 -3 0 7 2 3 20 | ほり太:300 | :20 | でるぼん太郎:10 | playing:42 | on"},
     {"neither_utf8_nor_shift_jis", File_With({{10, "\"\x82\xff\x80\""}}), 0, Load_Result::Broken, Defaults},
 };
 
 class Settings_Load_File : public Settings, public testing::WithParamInterface<Load_Row> {};
-
 TEST_P(Settings_Load_File, TakesTheFileOrFallsBackToDefaults)
 {
     const Load_Row& row = GetParam();
     if (row.bytes != "(none)") {
         QFile file(path);
         ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(row.bytes) == row.bytes.size() && file.flush());
-        ASSERT_TRUE(file.setFileTime(Stamp.addSecs(row.seconds), QFileDevice::FileModificationTime));
+        ASSERT_TRUE(file.setFileTime(QDateTime(QDate(2002, 11, 22), QTime(15, 30)).addSecs(row.second),
+                                     QFileDevice::FileModificationTime));
     }
     bool sound = true;
     EXPECT_EQ(Settings_Load(path, sound), row.result);
     EXPECT_EQ(Game_State(sound), row.state);
-    const decltype(shown) broken_message = {{Broken_Text, Msg_Icon::Information}};
-    EXPECT_EQ(shown, row.result == Load_Result::Broken ? broken_message : decltype(shown){});
+    const decltype(shown) once = {{"設定ファイルが壊れているため\r初期状態にクリアして起動します", Msg_Icon::Information}};
+    EXPECT_EQ(shown, row.result == Load_Result::Broken ? once : decltype(shown){});
     EXPECT_EQ(On_Disk(), row.bytes);  // a broken file stays as it was until the save replaces it
 }
 INSTANTIATE_TEST_SUITE_P(Settings, Settings_Load_File, testing::ValuesIn(Load_Rows), Row_Name<Load_Row>);
@@ -128,16 +121,14 @@ TEST_F(Settings, ADiskThatFillsDuringTheSaveReportsOnceAndKeepsTheOldFile)
 {
     ASSERT_TRUE(Settings_Save(path, true));
     const QByteArray before = On_Disk();
-    rlimit old_limit{};
+    rlimit old_limit{}, tiny{16, 16};  // every write past 16 bytes fails as on a full disk
     getrlimit(RLIMIT_FSIZE, &old_limit);
-    rlimit tiny = old_limit;
-    tiny.rlim_cur = 16;  // every write past 16 bytes fails as on a full disk
+    tiny.rlim_max = old_limit.rlim_max;
     const auto old_handler = std::signal(SIGXFSZ, SIG_IGN);
     setrlimit(RLIMIT_FSIZE, &tiny);
-    const bool saved = Settings_Save(path, false);
-    setrlimit(RLIMIT_FSIZE, &old_limit);
-    std::signal(SIGXFSZ, old_handler);
-    EXPECT_FALSE(saved);
-    EXPECT_EQ(shown, (decltype(shown){{Failed_Text, Msg_Icon::Critical}}));
+    EXPECT_FALSE(Settings_Save(path, false));
+    setrlimit(RLIMIT_FSIZE, &old_limit), std::signal(SIGXFSZ, old_handler);
+    const decltype(shown) once = {{"ディスクにアクセスできなかったため\r設定及びスコアデータを保存できませんでした。", Msg_Icon::Critical}};
+    EXPECT_EQ(shown, once);
     EXPECT_EQ(On_Disk(), before);
 }

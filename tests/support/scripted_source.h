@@ -15,33 +15,27 @@ inline double Low(int k, int n) { return (k + 0.001) / n; }
 inline double High(int k, int n) { return (k + 0.999) / n; }
 
 using Draws = std::vector<double>;
-inline Draws operator+(Draws a, const Draws& b)
-{
-    a.insert(a.end(), b.begin(), b.end());
-    return a;
-}
+inline Draws operator+(Draws a, const Draws& b) { return a.insert(a.end(), b.begin(), b.end()), a; }
 inline Draws Columns(double u) { return Draws(15, u); }
 // A new bottom row all of soil, with neither a shovel nor a special item.
 inline Draws Soil_Bottom_Row() { return Columns(Low(30, 40)) + Draws{Low(1, 50), Low(1, 100)}; }
 
-class Scripted_Source {
-public:
-    explicit Scripted_Source(const Draws& script) : script_(script.begin(), script.end())
+struct Scripted_Source {
+    std::deque<double> script;
+
+    explicit Scripted_Source(const Draws& draws) : script(draws.begin(), draws.end())
     {
         Set_Random_Source([this] {
-            EXPECT_FALSE(script_.empty()) << "a rule drew more random numbers than were scripted";
-            const double u = script_.empty() ? 0.0 : script_.front();
-            if (!script_.empty())
-                script_.pop_front();
+            EXPECT_FALSE(script.empty()) << "a rule drew more random numbers than were scripted";
+            const double u = script.empty() ? 0.0 : script.front();
+            if (!script.empty())
+                script.pop_front();
             return u;
         });
     }
     ~Scripted_Source()
     {
         Set_Random_Source(nullptr);
-        EXPECT_TRUE(script_.empty()) << script_.size() << " scripted draws were never taken";
+        EXPECT_TRUE(script.empty()) << script.size() << " scripted draws were never taken";
     }
-
-private:
-    std::deque<double> script_;
 };
