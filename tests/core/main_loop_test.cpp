@@ -17,12 +17,10 @@ struct Yield_Counter final : Pacing_Host {
     void Yield_Idle() override { ++idle; }
 };
 
-// The digger in column x over soil, with the two cells beside it and, with hole, no soil under
-// them. after: column, facing and mode afterwards, the first thing the pass drew or played, and
-// its first wait.
+// The digger in column x over soil, the two cells beside it and, with hole, no soil under them.
+// after: column, facing, mode, then the first thing the pass drew or played and its first wait.
 struct Pass_Row { const char* name; int mode; const char* keys; int x, dir; const char* beside; bool hole; const char* after; };
 void PrintTo(const Pass_Row& r, std::ostream* os) { *os << r.name; }
-
 const Pass_Row Pass_Rows[] = {
     {"title_ignores_keys", 0, "111", 5, 1, "00", false, "5 1 0"},
     {"game_over_sequence_ignores_keys", 2, "111", 5, 1, "00", false, "5 1 2"},
@@ -56,8 +54,7 @@ TEST_P(Loop_Pass, DoesAtMostOneThingThenYields)
         Set_Char(Map_Line[1], row.x - 1 + 2 * side, row.beside[side]);
         Set_Char(Map_Line[2], row.x - 1 + 2 * side, row.hole ? '0' : '1');
     }
-    Game_Mode = row.mode;
-    Key_State = row.keys;
+    Game_Mode = row.mode, Key_State = row.keys;
     Set_Random_Source([] { return 0.5; });  // whatever a dig, an item or a fall draws
     Yield_Counter yields;
     Set_Pacing_Host(&yields);
@@ -70,7 +67,6 @@ TEST_P(Loop_Pass, DoesAtMostOneThingThenYields)
     EXPECT_EQ(std::to_string(Digger_X) + " " + std::to_string(Digger_Dir) + " " + std::to_string(Game_Mode) + first +
                   (wait == screen.calls.end() ? "" : " " + *wait), row.after);
     // After an action the loop goes straight on, so a held key repeats; else it waits for events.
-    EXPECT_EQ(yields.once, first.empty() ? 0 : 1);
-    EXPECT_EQ(yields.idle, first.empty() ? 1 : 0);
+    EXPECT_EQ(std::pair(yields.once, yields.idle), first.empty() ? std::pair(0, 1) : std::pair(1, 0));
 }
 INSTANTIATE_TEST_SUITE_P(Main_Loop, Loop_Pass, testing::ValuesIn(Pass_Rows), Row_Name<Pass_Row>);

@@ -1,25 +1,71 @@
-// Digging: the cells each shovel reaches by facing and column.
+// Digging and every random choice of the rules: the cells each shovel reaches by facing and
+// column, both row generators and what a dug cell becomes, draw by draw.
 #include <algorithm>
 
 #include <gtest/gtest.h>
 
+#include "core/module1.h"
 #include "rules/dig.h"
+#include "rules/stage_map.h"
 #include "support/map_text.h"
 #include "support/scripted_source.h"
 #include "support/table.h"
 
-// Soil all around the digger in column x, so only the shovel and the field's edge decide.
-std::string Soil_Around(int x)
+const char* const All_Soil = "111111111111111\n111111111111111\n111111111111111";
+
+// A column at each end of every range of a column's draw, then three inside.
+Draws Column_Edges(int n)
 {
-    std::string row1(15, '1');
-    row1[static_cast<size_t>(x - 1)] = '0';
-    return "000000000000000\n" + row1 + "\n111111111111111\n111111111111111";
+    return {Low(0, n), High(14, n), Low(15, n), High(16, n), Low(17, n), High(18, n), Low(19, n), High(19, n),
+            Low(20, n), High(20, n), Low(21, n), High(n - 1, n), Low(7, n), Low(n - 5, n), High(16, n)};
 }
+
+// what: "initial" or "bottom" for a generated row, "dig <shovel> <facing>" for Dig_Codes.
+struct Draw_Row { const char* name; std::string what; Draws u; const char* result; };
+void PrintTo(const Draw_Row& r, std::ostream* os) { *os << r.name; }
+// u 0.9 then 0.1 tell an item's code and its column apart.
+const Draw_Row Draw_Rows[] = {
+    {"initial_column_ranges", "initial", Column_Edges(30) + Draws{Low(1, 50)}, "112233445500102"},
+    {"initial_last_item_last_column", "initial", Columns(Low(0, 30)) + Draws{High(0, 50), High(3, 4), High(14, 15)}, "111111111111119"},
+    {"initial_first_item_first_column", "initial", Columns(Low(25, 30)) + Draws{Low(0, 50), Low(0, 4), Low(0, 15)}, "600000000000000"},
+    {"initial_item_code_then_column", "initial", Columns(Low(0, 30)) + Draws{Low(0, 50), 0.9, 0.1}, "191111111111111"},
+    {"bottom_column_ranges", "bottom", Column_Edges(40) + Draws{Low(1, 50), Low(1, 100)}, "002233445511012"},
+    {"bottom_shovel_and_special", "bottom", Columns(Low(0, 40)) + Draws{High(0, 50), Low(0, 3), Low(0, 15), Low(0, 100), High(14, 15)}, "700000000000006"},
+    {"bottom_last_shovel_last_column", "bottom", Columns(High(39, 40)) + Draws{Low(0, 50), High(2, 3), High(14, 15), High(1, 100)}, "111111111111119"},
+    {"bottom_special_alone", "bottom", Columns(Low(30, 40)) + Draws{Low(1, 50), High(0, 100), Low(7, 15)}, "111111161111111"},
+    {"bottom_special_over_the_shovel", "bottom", Columns(Low(0, 40)) + Draws{Low(0, 50), Low(1, 3), Low(7, 15), Low(0, 100), High(7, 15)}, "000000060000000"},
+    {"bottom_shovel_code_then_column", "bottom", Columns(Low(0, 40)) + Draws{Low(0, 50), 0.9, 0.1, Low(1, 100)}, "090000000000000"},
+    {"dig_special_low", "dig 0 1", {Low(0, 100)}, "06000000"}, {"dig_special_high", "dig 0 1", {High(0, 100)}, "06000000"},
+    {"dig_power_item", "dig 0 1", {Low(1, 100), Low(0, 3)}, "07000000"},
+    {"dig_long_item", "dig 0 1", {High(2, 100), High(1, 3)}, "08000000"},
+    {"dig_large_item", "dig 0 1", {Low(2, 100), High(2, 3)}, "09000000"},
+    {"dig_damage_low", "dig 0 1", {Low(3, 100)}, "02000000"}, {"dig_damage_high", "dig 0 1", {High(5, 100)}, "02000000"},
+    {"dig_life_low", "dig 0 1", {Low(6, 100)}, "04000000"}, {"dig_life_high", "dig 0 1", {High(9, 100)}, "04000000"},
+    {"dig_gold_low", "dig 0 1", {Low(10, 100)}, "03000000"}, {"dig_gold_high", "dig 0 1", {High(14, 100)}, "03000000"},
+    {"dig_stone_low", "dig 0 1", {Low(15, 100)}, "05000000"}, {"dig_stone_high", "dig 0 1", {High(17, 100)}, "05000000"},
+    {"dig_empty_low", "dig 0 1", {Low(18, 100)}, "00000000"}, {"dig_empty_high", "dig 0 1", {High(99, 100)}, "00000000"},
+    {"dig_in_position_order", "dig 4 1", {Low(1, 100), High(2, 3), Low(0, 100)}, "09000006"},
+    {"dig_shovel_kind_right_after_its_draw", "dig 2 0", {Low(12, 100), Low(2, 100), Low(0, 3)}, "30700000"},
+};
+
+class Random_Draws : public testing::TestWithParam<Draw_Row> {};
+TEST_P(Random_Draws, GiveWhatTheirRangesSay)
+{
+    const Draw_Row& row = GetParam();
+    const bool dig = row.what.rfind("dig", 0) == 0;
+    Playing_At(8, dig ? row.what[6] - '0' : 1, std::string("000000000000000\n") + All_Soil);
+    Map_Line[1][7] = '0';
+    Shovel_Type = dig ? row.what[4] - '0' : 0;
+    Scripted_Source random(row.u);
+    if (dig)
+        Dig_Judge();
+    EXPECT_EQ(row.what == "initial" ? Initial_Row() : row.what == "bottom" ? Bottom_Row() : Dig_Codes, row.result);
+}
+INSTANTIATE_TEST_SUITE_P(Rules, Random_Draws, testing::ValuesIn(Draw_Rows), Row_Name<Draw_Row>);
 
 // Dig_Mask facing left and facing right; rows 2 and 3 under an open row 1 where not soil all around.
 struct Mask_Row { const char* name; int shovel, x; const char* left; const char* right; const char* deep = nullptr; };
 void PrintTo(const Mask_Row& r, std::ostream* os) { *os << r.name; }
-
 const Mask_Row Mask_Rows[] = {
     {"normal_1", 0, 1, "00000000", "01000000"}, {"normal_2", 0, 2, "10000000", "01000000"},
     {"normal_8", 0, 8, "10000000", "01000000"}, {"normal_14", 0, 14, "10000000", "01000000"},
@@ -44,7 +90,9 @@ TEST_P(Dig_Reach, TakesTheSoilCellsTheShovelReaches)
     const Mask_Row& row = GetParam();
     for (int dir : {0, 1}) {
         const std::string mask = dir ? row.right : row.left;
-        Playing_At(row.x, dir, row.deep ? std::string("000000000000000\n000000000000000\n") + row.deep : Soil_Around(row.x));
+        // Without deep rows soil lies all around, so only the shovel and the field's edge decide.
+        Playing_At(row.x, dir, std::string("000000000000000\n") + (row.deep ? "000000000000000\n" + std::string(row.deep) : All_Soil));
+        Map_Line[1][static_cast<size_t>(row.x - 1)] = '0';
         Shovel_Type = row.shovel;
         const auto before = Map_Line;
         Scripted_Source random(Draws(std::count(mask.begin(), mask.end(), '1'), Low(50, 100)));

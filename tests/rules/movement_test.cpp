@@ -1,5 +1,4 @@
-// What the digger meets where it arrives: items, the squeeze after a fall into a slot, and the
-// special item's transformations of the whole map.
+// Where the digger arrives: items, the squeeze after a fall into a slot, the special item.
 #include <gtest/gtest.h>
 
 #include "rules/events.h"
@@ -8,11 +7,9 @@
 #include "support/scripted_source.h"
 #include "support/table.h"
 
-// The digger arrives in column x of row 1 over row 2 (row 3 is soil). after: life, shovel/uses,
-// score, row 1, the sounds, and "over" when the game ends.
+// Arriving in column x of row 1 over row 2 (row 3 soil); after: life shovel/uses score row-1 sounds.
 struct Arrival_Row { const char* name; int x; const char* row1; const char* row2; int life, shovel, uses, score; Draws u; const char* after; };
 void PrintTo(const Arrival_Row& r, std::ostream* os) { *os << r.name; }
-
 const char* const Soil = "111111111111111";
 const Arrival_Row Item_Rows[] = {
     {"damage", 6, "000002000000000", Soil, 10, 0, 0, 0, {}, "9 0/0 0 000000000000000 Dam"},
@@ -27,7 +24,6 @@ const Arrival_Row Item_Rows[] = {
     {"long_shovel_most_uses", 6, "000008000000000", Soil, 10, 4, 3, 0, {High(9, 10)}, "10 3/19 0 000000000000000 Schop"},
     {"large_shovel_fresh_count", 6, "000009000000000", Soil, 10, 2, 20, 0, {Low(5, 10)}, "10 4/15 0 000000000000000 Schop"},
     {"special", 6, "000006000000000", Soil, 10, 2, 7, 5, {Low(3, 6)}, "10 2/7 5 000000000000000 Special"},
-    {"nothing", 6, "000000000000000", Soil, 10, 0, 0, 0, {}, "10 0/0 0 000000000000000 "},
 };
 const char* const Open = "000000000000000";
 const Arrival_Row Squeeze_Rows[] = {
@@ -52,10 +48,7 @@ TEST_P(Arrival, ChangesTheGameAsItsRowSays)
 {
     const Arrival_Row& row = GetParam();
     Playing_At(row.x, 1, std::string(Open) + "\n" + row.row1 + "\n" + row.row2 + "\n" + Soil);
-    Life = row.life;
-    Shovel_Type = row.shovel;
-    Shovel_Uses = row.uses;
-    Score_Table[3].Score = row.score;
+    Life = row.life, Shovel_Type = row.shovel, Shovel_Uses = row.uses, Score_Table[3].Score = row.score;
     Scripted_Source random(row.u);
     Recording_Screen screen;
     Sequence sequence(screen);
@@ -73,7 +66,6 @@ INSTANTIATE_TEST_SUITE_P(Squeeze, Arrival, testing::ValuesIn(Squeeze_Rows), Row_
 // Rows 0, 1, 2, 3 and 15 as the map is repainted after the transformation.
 struct Transform_Row { const char* name; double u; const char* rows; };
 void PrintTo(const Transform_Row& r, std::ostream* os) { *os << r.name; }
-
 const Transform_Row Transform_Rows[] = {
     {"soil_vanishes", Low(0, 6), "000000000000002 000006000000000 000000000000000 023456789000000 900000000000000"},
     {"soil_to_gold", High(1, 6), "000000000000002 000006000000000 333333333333333 323456789000000 900000000000003"},

@@ -10,9 +10,7 @@ TEST(New_Game_Command, DropsTheDiggerIntoRowOneAndLandsIt)
 {
     Reset_Module1();
     Map_Line.fill("999999999999999");
-    Game_Mode = 2;
-    Key_State = "101";
-    Score_Table[3].Score = 77, Shovel_Type = 2, Shovel_Uses = 5;
+    Game_Mode = 2, Key_State = "101", Score_Table[3].Score = 77, Shovel_Type = 2, Shovel_Uses = 5;
     Set_Random_Source([] { return 0.7; });  // every generated cell empty, no item
     Recording_Screen screen;
     std::vector<int> modes;

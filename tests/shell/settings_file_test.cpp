@@ -60,17 +60,14 @@ protected:
 const char* const From_File = "50 -3 0 7 2 3 20 | ほり太:300 | :20 | x:10 | playing:42 | on";
 const char* const Defaults = "1 3 1 1 1 1 1 | :0 | :0 | :0 | :0 | on";
 
-// The bytes (none at all for "(none)") get the stamp's minute and the given second as their
-// modification time; the switch is on before the load.
+// The bytes ("(none)": no file) get the stamp's minute and this second as modification time.
 struct Load_Row { const char* name; QByteArray bytes; int second; Load_Result result; const char* state; };
 void PrintTo(const Load_Row& r, std::ostream* os) { *os << r.name; }
-
 const Load_Row Load_Rows[] = {
     {"missing", "(none)", 0, Load_Result::Missing, Defaults},
     {"saved_by_the_game", File_With(), 0, Load_Result::Loaded, From_File},
     {"touched_in_the_same_minute", File_With(), 59, Load_Result::Loaded, From_File},
     {"touched_a_minute_later", File_With(), 60, Load_Result::Broken, Defaults},
-    {"touched_a_minute_earlier", File_With(), -1, Load_Result::Broken, Defaults},
     {"stamp_one_later", File_With({{1, "\"でるぼん Ver3.00 設定ファイル  [0211221530]\""}}), 0, Load_Result::Broken, Defaults},
     {"header_of_30", File_With({{1, "\"でるぼん Ver3.00 設定ファイル [021122153\""}}), 0, Load_Result::Broken, Defaults},
     {"only_the_stamp_counts", File_With({{1, "\"Other game Ver09.99 [0211221530] more\""}}), 0, Load_Result::Loaded, From_File},
@@ -80,7 +77,6 @@ const Load_Row Load_Rows[] = {
     {"fifteenth_line_missing", File_With().chopped(4), 0, Load_Result::Broken, Defaults},
     {"shift_jis", QStringEncoder("Shift_JIS").encode(QString::fromUtf8(File_With({{14, "\"でるぼん太郎\""}}))), 0,
      Load_Result::Loaded, "50 -3 0 7 2 3 20 | ほり太:300 | :20 | でるぼん太郎:10 | playing:42 | on"},
-    {"neither_utf8_nor_shift_jis", File_With({{10, "\"\x82\xff\x80\""}}), 0, Load_Result::Broken, Defaults},
 };
 
 class Settings_Load_File : public Settings, public testing::WithParamInterface<Load_Row> {};
@@ -90,8 +86,7 @@ TEST_P(Settings_Load_File, TakesTheFileOrFallsBackToDefaults)
     if (row.bytes != "(none)") {
         QFile file(path);
         ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(row.bytes) == row.bytes.size() && file.flush());
-        ASSERT_TRUE(file.setFileTime(QDateTime(QDate(2002, 11, 22), QTime(15, 30)).addSecs(row.second),
-                                     QFileDevice::FileModificationTime));
+        ASSERT_TRUE(file.setFileTime(QDateTime(QDate(2002, 11, 22), QTime(15, 30)).addSecs(row.second), QFileDevice::FileModificationTime));
     }
     bool sound = true;
     EXPECT_EQ(Settings_Load(path, sound), row.result);

@@ -1,6 +1,5 @@
-// A Screen that writes every call down as one short line ("digger 112,32", "move 0,-16",
-// "tile 32,32 <- 96,96 and", "field_top -4", "map_paint 0", "states", "wait 2", "sound Dig",
-// "game_over", "yield", ...), so a test compares the whole sequence a rule produced.
+// A Screen that writes every call down as one short line ("digger 112,32", "tile 32,32 <- 96,96 and",
+// "wait 2", "sound Dig", ...), so a test compares the whole sequence a rule produced.
 #pragma once
 
 #include <algorithm>

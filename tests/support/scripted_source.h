@@ -1,5 +1,4 @@
-// The game's random source replaced by a script of u values. Drawing more than was scripted, or
-// leaving some of it untaken, fails the test: how many draws and in which order is part of a rule.
+// The random source replaced by a script of u values; drawing more, or fewer, fails the test.
 #pragma once
 
 #include <deque>
@@ -9,8 +8,7 @@
 
 #include "core/random_source.h"
 
-// u just inside the lower or the upper end of the range where Int(u × n) = k, so a changed n
-// or a moved boundary changes what the rule gets.
+// u just inside either end of the range where Int(u × n) = k: a changed n or boundary shows.
 inline double Low(int k, int n) { return (k + 0.001) / n; }
 inline double High(int k, int n) { return (k + 0.999) / n; }
 
