@@ -71,7 +71,7 @@ const Load_Row Load_Rows[] = {
     {"stamp_one_later", File_With({{1, "\"でるぼん Ver3.00 設定ファイル  [0211221530]\""}}), 0, Load_Result::Broken, Defaults},
     {"header_of_30", File_With({{1, "\"でるぼん Ver3.00 設定ファイル [021122153\""}}), 0, Load_Result::Broken, Defaults},
     {"only_the_stamp_counts", File_With({{1, "\"Other game Ver09.99 [0211221530] more\""}}), 0, Load_Result::Loaded, From_File},
-    {"sound_off", File_With({{2, "\"0\""}}), 0, Load_Result::Loaded, "50 -3 0 7 2 3 20 | ほり太:300 | :20 | x:10 | playing:42 | off"},
+    {"sound_on_only_for_1", File_With({{2, "\"2\""}}), 0, Load_Result::Loaded, "50 -3 0 7 2 3 20 | ほり太:300 | :20 | x:10 | playing:42 | off"},
     {"switch_kept_when_broken_below", File_With({{2, "\"0\""}, {5, "x"}}), 0, Load_Result::Broken, "1 3 1 1 1 1 1 | :0 | :0 | :0 | :0 | off"},
     {"word_for_a_score", File_With({{11, "three"}}), 0, Load_Result::Broken, Defaults},
     {"fifteenth_line_missing", File_With().chopped(4), 0, Load_Result::Broken, Defaults},
