@@ -20,7 +20,8 @@ Draws Column_Edges(int n)
             Low(20, n), High(20, n), Low(21, n), High(n - 1, n), Low(7, n), Low(n - 5, n), High(16, n)};
 }
 
-// what: "initial" or "bottom" for a generated row, "dig <shovel> <facing>" for Dig_Codes.
+// what: "initial" or "bottom" for a generated row, "dig <shovel> <facing>" for the Dig_Codes of
+// a digger in column 8 with soil all around.
 struct Draw_Row { const char* name; std::string what; Draws u; const char* result; };
 void PrintTo(const Draw_Row& r, std::ostream* os) { *os << r.name; }
 // u 0.9 then 0.1 tell an item's code and its column apart.

@@ -60,8 +60,8 @@ TEST_P(Arrival, ChangesTheGameAsItsRowSays)
             after += (after.back() == ' ' ? "" : " ") + (call == "game_over" ? "over" : call.substr(6));
     EXPECT_EQ(after, row.after);
 }
-INSTANTIATE_TEST_SUITE_P(Items, Arrival, testing::ValuesIn(Item_Rows), Row_Name<Arrival_Row>);
-INSTANTIATE_TEST_SUITE_P(Squeeze, Arrival, testing::ValuesIn(Squeeze_Rows), Row_Name<Arrival_Row>);
+INSTANTIATE_TEST_SUITE_P(Rules_Items, Arrival, testing::ValuesIn(Item_Rows), Row_Name<Arrival_Row>);
+INSTANTIATE_TEST_SUITE_P(Rules_Squeeze, Arrival, testing::ValuesIn(Squeeze_Rows), Row_Name<Arrival_Row>);
 
 // Rows 0, 1, 2, 3 and 15 as the map is repainted after the transformation.
 struct Transform_Row { const char* name; double u; const char* rows; };
