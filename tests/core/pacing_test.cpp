@@ -1,129 +1,58 @@
-// Wait_Prog against a fake clock: every clock reading and every yield is counted.
-#include <vector>
+// Wait_Prog against a clock that moves one step each time the game yields.
+#include <climits>
+#include <stdexcept>
 
 #include <gtest/gtest.h>
 
 #include "core/module1.h"
 #include "core/pacing.h"
+#include "support/table.h"
 
-namespace {
+// Steps are powers of two, so a reading can land exactly on a deadline. The slot's value may
+// change after a given yield, as the wait settings dialog does.
+struct Wait_Row { const char* name; int slot; int32_t value; double start, step; int yields; int changed_after = 0, changed_to = 0; };
+void PrintTo(const Wait_Row& r, std::ostream* os) { *os << r.name; }
+const Wait_Row Wait_Rows[] = {
+    {"zero_yields_once", 0, 0, 1000, 0.25, 1},
+    {"one_waits_for_the_next_tick_even_on_a_fresh_one", 1, 1, 2000, 1.0 / 256, 4},
+    {"two_waits_past_a_tenth", 2, 2, 0, 0.0625, 2},
+    {"six_ends_only_after_half_a_second", 3, 6, 0, 0.125, 5},
+    {"eleven_ends_only_after_one_second", 4, 11, 0, 0.25, 5},
+    {"twenty_waits_past_1_9_seconds", 5, 20, 0, 0.25, 8},
+    {"a_value_changed_during_the_wait_takes_effect", 6, 20, 0, 0.25, 2, 2, 3},
+    {"negative_returns_without_yielding", 0, -3, 0, 0.25, 0},
+    {"most_negative_returns_without_yielding", 1, INT_MIN, 1000, 1e7, 0},
+    {"largest_waits_its_whole_length", 2, INT_MAX, 1000, 1e7, 22},
+};
 
-// A clock that advances by a fixed step on every yield, and records what Wait_Prog did.
-class Fake_Host final : public Pacing_Host {
-public:
-    double now = 1000.0;
-    double step = 0.01;
-    int readings = 0;
+struct Stepping_Clock final : Pacing_Host {
+    const Wait_Row& row;
+    double now = row.start;
     int yields = 0;
-    std::vector<double> deadlines;
-    std::function<void()> on_yield;
 
-    double Seconds() override
+    explicit Stepping_Clock(const Wait_Row& r) : row(r) {}
+    double Seconds() override { return now; }
+    void Yield_Once() override { Yield_Until(0); }
+    void Yield_Idle() override { Yield_Until(0); }
+    void Yield_Until(double) override
     {
-        ++readings;
-        return now;
-    }
-    void Yield_Once() override { yielded(); }
-    void Yield_Until(double deadline) override
-    {
-        deadlines.push_back(deadline);
-        yielded();
-    }
-    void Yield_Idle() override { yielded(); }
-
-private:
-    void yielded()
-    {
-        ++yields;
-        now += step;
-        if (on_yield)
-            on_yield();
+        now += row.step;
+        if (++yields > 1000)
+            throw std::runtime_error("the wait never ends");
+        if (yields == row.changed_after)
+            Wait_Value[static_cast<size_t>(row.slot)] = row.changed_to;
     }
 };
 
-class WaitProg : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        Reset_Module1();
-        Set_Pacing_Host(&host);
-    }
-    void TearDown() override { Set_Pacing_Host(nullptr); }
-
-    Fake_Host host;
-};
-
-TEST_F(WaitProg, ZeroYieldsOnceAndReadsTheClockNoMore)
+class Wait_Prog_Value : public testing::TestWithParam<Wait_Row> {};
+TEST_P(Wait_Prog_Value, WaitsAsLongAsItsSlotSays)
 {
-    Wait_Value[3] = 0;
-    Wait_Prog(3);
-    EXPECT_EQ(host.yields, 1);
-    EXPECT_EQ(host.readings, 1);
+    Wait_Value.fill(999);  // another slot read by mistake waits far too long
+    Wait_Value[static_cast<size_t>(GetParam().slot)] = GetParam().value;
+    Stepping_Clock clock(GetParam());
+    Set_Pacing_Host(&clock);
+    EXPECT_NO_THROW(Wait_Prog(GetParam().slot));
+    Set_Pacing_Host(nullptr);
+    EXPECT_EQ(clock.yields, GetParam().yields);
 }
-
-TEST_F(WaitProg, OneWaitsForTheNextTickEvenOnAFreshTick)
-{
-    Wait_Value[0] = 1;
-    host.now = 2000.0;  // exactly on a 1/64 s tick
-    host.step = 0.001;
-    Wait_Prog(0);
-    // 1/64 s = 15.625 ms: the first reading past the tick comes after 16 one-millisecond yields.
-    EXPECT_EQ(host.yields, 16);
-    EXPECT_GE(host.now, 2000.0 + 1.0 / 64);
-    ASSERT_FALSE(host.deadlines.empty());
-    EXPECT_DOUBLE_EQ(host.deadlines.front(), 2000.0 + 1.0 / 64);
-}
-
-TEST_F(WaitProg, DeadlineIsStrict)
-{
-    Wait_Value[2] = 2;  // 0.1 s
-    host.now = 10.0;
-    host.step = 0.0;
-    // The first wake-up lands exactly on the deadline, which is not yet later than it.
-    host.on_yield = [&] { host.now = host.yields == 1 ? host.deadlines.back() : host.now + 1e-6; };
-    Wait_Prog(2);
-    EXPECT_EQ(host.yields, 2);
-    EXPECT_DOUBLE_EQ(host.deadlines.front(), 10.0 + 0.1);
-}
-
-TEST_F(WaitProg, TwentyWaitsJustOverOnePointNineSeconds)
-{
-    Wait_Value[6] = 20;
-    host.now = 0.0;
-    host.step = 0.1;
-    Wait_Prog(6);
-    EXPECT_GT(host.now, 1.9 - 1e-9);
-    EXPECT_LT(host.now, 2.0 + 0.1 + 1e-9);
-}
-
-TEST_F(WaitProg, AValueChangedDuringTheWaitChangesThatWait)
-{
-    Wait_Value[4] = 20;
-    host.now = 0.0;
-    host.step = 0.1;
-    int seen = 0;
-    host.on_yield = [&] {
-        if (++seen == 2)
-            Wait_Value[4] = 3;  // 0.2 s: already passed after the next reading
-    };
-    Wait_Prog(4);
-    EXPECT_EQ(host.yields, 3);
-}
-
-TEST_F(WaitProg, NegativeValuesReturnAtOnceWithoutYielding)
-{
-    Wait_Value[5] = -3;
-    Wait_Prog(5);
-    EXPECT_EQ(host.yields, 0);
-}
-
-TEST_F(WaitProg, AnOvertakenSequenceStopsWaiting)
-{
-    Wait_Value[1] = 20;
-    host.step = 0.01;
-    host.on_yield = [] { ++Game_Serial; };
-    Wait_Prog(1);
-    EXPECT_EQ(host.yields, 1);
-}
-
-}  // namespace
+INSTANTIATE_TEST_SUITE_P(Pacing, Wait_Prog_Value, testing::ValuesIn(Wait_Rows), Row_Name<Wait_Row>);

@@ -1,301 +1,106 @@
-// Digging: the judgement's mask and codes, the edges of the field, the animation, the map
-// writes and the shovel's wear.
-#include <cmath>
+// Digging and every random choice of the rules: the cells each shovel reaches by facing and
+// column, both row generators and what a dug cell becomes, draw by draw.
+#include <algorithm>
 
 #include <gtest/gtest.h>
 
 #include "core/module1.h"
-#include "core/random_source.h"
-#include "rules/actions.h"
-#include "rules/cell_codes.h"
 #include "rules/dig.h"
-#include "rules/frames.h"
+#include "rules/stage_map.h"
 #include "support/map_text.h"
-#include "support/recording_screen.h"
 #include "support/scripted_source.h"
+#include "support/table.h"
 
-namespace {
+const char* const All_Soil = "111111111111111\n111111111111111\n111111111111111";
 
-const char* const Solid = R"(
-000000000000000
-000000000000000
-111111111111111
-111111111111111
-)";
-
-// Soil beside the digger in row 1 too, so every position of every shovel finds soil.
-const char* const Walled = R"(
-000000000000000
-111111101111111
-111111111111111
-111111111111111
-)";
-
-// One dug position: its place on the canvas, whether its new tile goes through an AND, its code.
-struct Dug { int x, y; bool anded; int code; };
-
-Lines Dig_Frames(int dir, const std::vector<Dug>& dug)
+// A column at each end of every range of a column's draw, then three inside.
+Draws Column_Edges(int n)
 {
-    Lines lines = {"sound Dig"};
-    for (int i = 0; i < 4; ++i) {
-        lines.push_back(Digger(64 * dir + 16 * i, 16));
-        for (const Dug& d : dug) {
-            lines.push_back(Tile(d.x, d.y, 16 * d.code, 96, d.anded ? "and" : "copy"));
-            lines.push_back(Tile(d.x, d.y, 16 * i, 80, "paint"));
-        }
-        lines = lines + Lines{"refresh_field", "wait 2"};
-    }
-    lines = lines + Standing(dir);
-    for (const Dug& d : dug)
-        lines.push_back(Tile(d.x, d.y, 16 * d.code, 96, "copy"));
-    return lines;
+    return {Low(0, n), High(14, n), Low(15, n), High(16, n), Low(17, n), High(18, n), Low(19, n), High(19, n),
+            Low(20, n), High(20, n), Low(21, n), High(n - 1, n), Low(7, n), Low(n - 5, n), High(16, n)};
 }
 
-class Dig : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        Reset_Module1();
-        Game_Mode = 1;
-        Key_State = "100";
-        Life = 10;
-        Digger_X = 8;
-        Digger_Dir = 1;
-    }
-    Recording_Screen screen;
+// what: "initial" or "bottom" for a generated row, "dig <shovel> <facing>" for the Dig_Codes of
+// a digger in column 8 with soil all around.
+struct Draw_Row { const char* name; std::string what; Draws u; const char* result; };
+void PrintTo(const Draw_Row& r, std::ostream* os) { *os << r.name; }
+// u 0.9 then 0.1 tell an item's code and its column apart.
+const Draw_Row Draw_Rows[] = {
+    {"initial_column_ranges", "initial", Column_Edges(30) + Draws{Low(1, 50)}, "112233445500102"},
+    {"initial_last_item_last_column", "initial", Columns(Low(0, 30)) + Draws{High(0, 50), High(3, 4), High(14, 15)}, "111111111111119"},
+    {"initial_first_item_first_column", "initial", Columns(Low(25, 30)) + Draws{Low(0, 50), Low(0, 4), Low(0, 15)}, "600000000000000"},
+    {"initial_item_code_then_column", "initial", Columns(Low(0, 30)) + Draws{Low(0, 50), 0.9, 0.1}, "191111111111111"},
+    {"bottom_column_ranges", "bottom", Column_Edges(40) + Draws{Low(1, 50), Low(1, 100)}, "002233445511012"},
+    {"bottom_shovel_and_special", "bottom", Columns(Low(0, 40)) + Draws{High(0, 50), Low(0, 3), Low(0, 15), Low(0, 100), High(14, 15)}, "700000000000006"},
+    {"bottom_last_shovel_last_column", "bottom", Columns(High(39, 40)) + Draws{Low(0, 50), High(2, 3), High(14, 15), High(1, 100)}, "111111111111119"},
+    {"bottom_special_alone", "bottom", Columns(Low(30, 40)) + Draws{Low(1, 50), High(0, 100), Low(7, 15)}, "111111161111111"},
+    {"bottom_special_over_the_shovel", "bottom", Columns(Low(0, 40)) + Draws{Low(0, 50), Low(1, 3), Low(7, 15), Low(0, 100), High(7, 15)}, "000000060000000"},
+    {"bottom_shovel_code_then_column", "bottom", Columns(Low(0, 40)) + Draws{Low(0, 50), 0.9, 0.1, Low(1, 100)}, "090000000000000"},
+    {"dig_special_low", "dig 0 1", {Low(0, 100)}, "06000000"}, {"dig_special_high", "dig 0 1", {High(0, 100)}, "06000000"},
+    {"dig_power_item", "dig 0 1", {Low(1, 100), Low(0, 3)}, "07000000"},
+    {"dig_long_item", "dig 0 1", {High(2, 100), High(1, 3)}, "08000000"},
+    {"dig_large_item", "dig 0 1", {Low(2, 100), High(2, 3)}, "09000000"},
+    {"dig_damage_low", "dig 0 1", {Low(3, 100)}, "02000000"}, {"dig_damage_high", "dig 0 1", {High(5, 100)}, "02000000"},
+    {"dig_life_low", "dig 0 1", {Low(6, 100)}, "04000000"}, {"dig_life_high", "dig 0 1", {High(9, 100)}, "04000000"},
+    {"dig_gold_low", "dig 0 1", {Low(10, 100)}, "03000000"}, {"dig_gold_high", "dig 0 1", {High(14, 100)}, "03000000"},
+    {"dig_stone_low", "dig 0 1", {Low(15, 100)}, "05000000"}, {"dig_stone_high", "dig 0 1", {High(17, 100)}, "05000000"},
+    {"dig_empty_low", "dig 0 1", {Low(18, 100)}, "00000000"}, {"dig_empty_high", "dig 0 1", {High(99, 100)}, "00000000"},
+    {"dig_in_position_order", "dig 4 1", {Low(1, 100), High(2, 3), Low(0, 100)}, "09000006"},
+    {"dig_shovel_kind_right_after_its_draw", "dig 2 0", {Low(12, 100), Low(2, 100), Low(0, 3)}, "30700000"},
 };
 
-TEST_F(Dig, EachShovelHasItsPatternOnEachSide)
+class Random_Draws : public testing::TestWithParam<Draw_Row> {};
+TEST_P(Random_Draws, GiveWhatTheirRangesSay)
 {
-    struct Case { int shovel, dir; const char* mask; };
-    const Case cases[] = {{0, 0, "10000000"}, {0, 1, "01000000"}, {2, 0, "10100000"},
-                          {2, 1, "01010000"}, {3, 0, "10001000"}, {3, 1, "01000100"},
-                          {4, 0, "10000010"}, {4, 1, "01000001"}};
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.mask);
-        Set_Map(Walled);
-        Shovel_Type = c.shovel;
-        Digger_Dir = c.dir;
-        Scripted_Source random;
-        random.Repeat(c.shovel == 0 ? 1 : 2, 50, 100);
+    const Draw_Row& row = GetParam();
+    const bool dig = row.what.rfind("dig", 0) == 0;
+    Playing_At(8, dig ? row.what[6] - '0' : 1, std::string("000000000000000\n") + All_Soil);
+    Map_Line[1][7] = '0';
+    Shovel_Type = dig ? row.what[4] - '0' : 0;
+    Scripted_Source random(row.u);
+    if (dig)
         Dig_Judge();
-        EXPECT_EQ(Dig_Mask, c.mask);
+    EXPECT_EQ(row.what == "initial" ? Initial_Row() : row.what == "bottom" ? Bottom_Row() : Dig_Codes, row.result);
+}
+INSTANTIATE_TEST_SUITE_P(Rules, Random_Draws, testing::ValuesIn(Draw_Rows), Row_Name<Draw_Row>);
+
+// Dig_Mask facing left and facing right; rows 2 and 3 under an open row 1 where not soil all around.
+struct Mask_Row { const char* name; int shovel, x; const char* left; const char* right; const char* deep = nullptr; };
+void PrintTo(const Mask_Row& r, std::ostream* os) { *os << r.name; }
+const Mask_Row Mask_Rows[] = {
+    {"normal_1", 0, 1, "00000000", "01000000"}, {"normal_2", 0, 2, "10000000", "01000000"},
+    {"normal_8", 0, 8, "10000000", "01000000"}, {"normal_14", 0, 14, "10000000", "01000000"},
+    {"normal_15", 0, 15, "10000000", "00000000"}, {"power_1", 2, 1, "00000000", "01010000"},
+    {"power_2", 2, 2, "10100000", "01010000"}, {"power_8", 2, 8, "10100000", "01010000"},
+    {"power_14", 2, 14, "10100000", "01010000"}, {"power_15", 2, 15, "10100000", "00000000"},
+    {"long_1", 3, 1, "00000000", "01000100"}, {"long_2", 3, 2, "10000000", "01000100"},
+    {"long_3", 3, 3, "10001000", "01000100"}, {"long_8", 3, 8, "10001000", "01000100"},
+    {"long_13", 3, 13, "10001000", "01000100"}, {"long_14", 3, 14, "10001000", "01000000"},
+    {"long_15", 3, 15, "10001000", "00000000"}, {"large_1", 4, 1, "00000000", "01000001"},
+    {"large_2", 4, 2, "10000010", "01000001"}, {"large_8", 4, 8, "10000010", "01000001"},
+    {"large_14", 4, 14, "10000010", "01000001"}, {"large_15", 4, 15, "10000010", "00000000"},
+    // Each cell is tested on its own: a deeper or farther cell is dug behind a hole or an item.
+    {"power_behind_holes", 2, 8, "00100000", "00010000", "111111010111111\n111111111111111"},
+    {"long_behind_gold", 3, 8, "00001000", "00000100", "111111313111111\n111111111111111"},
+    {"large_nothing_level", 4, 8, "10000000", "01000000", "111111111111111\n111111111111111"},
+};
+
+class Dig_Reach : public testing::TestWithParam<Mask_Row> {};
+TEST_P(Dig_Reach, TakesTheSoilCellsTheShovelReaches)
+{
+    const Mask_Row& row = GetParam();
+    for (int dir : {0, 1}) {
+        const std::string mask = dir ? row.right : row.left;
+        // Without deep rows soil lies all around, so only the shovel and the field's edge decide.
+        Playing_At(row.x, dir, std::string("000000000000000\n") + (row.deep ? "000000000000000\n" + std::string(row.deep) : All_Soil));
+        Map_Line[1][static_cast<size_t>(row.x - 1)] = '0';
+        Shovel_Type = row.shovel;
+        const auto before = Map_Line;
+        Scripted_Source random(Draws(std::count(mask.begin(), mask.end(), '1'), Low(50, 100)));
+        Dig_Judge();
+        EXPECT_EQ(Dig_Mask, mask) << "facing " << (dir ? "right" : "left");
         EXPECT_EQ(Dig_Codes, "00000000");
-        EXPECT_EQ(Map_Text(), Full_Map(Walled));  // judging changes nothing
+        EXPECT_EQ(Map_Line, before);
     }
 }
-
-TEST_F(Dig, CodesAreDrawnInPositionOrderWithTheShovelsSecondDrawRightAfterItsFirst)
-{
-    Set_Map(Walled);
-    Shovel_Type = Shovel_Large;  // facing right: positions 2 and 8
-    Scripted_Source random;
-    random.Draw(1, 100).Draw(2, 3).Draw(0, 100);
-    Dig_Judge();
-    EXPECT_EQ(Dig_Mask, "01000001");
-    EXPECT_EQ(Dig_Codes, "09000006");
-
-    Shovel_Type = Shovel_Power;  // facing left: positions 1 and 3
-    Digger_Dir = 0;
-    random.Draw(12, 100).Draw(2, 100).Draw(0, 3);
-    Dig_Judge();
-    EXPECT_EQ(Dig_Mask, "10100000");
-    EXPECT_EQ(Dig_Codes, "30700000");
-}
-
-TEST_F(Dig, EachDrawOfAHundredGivesItsCode)
-{
-    struct Case { int v; char code; };
-    for (Case c : {Case{0, '6'}, Case{3, '2'}, Case{5, '2'}, Case{6, '4'}, Case{9, '4'},
-                   Case{10, '3'}, Case{14, '3'}, Case{15, '5'}, Case{17, '5'}, Case{18, '0'},
-                   Case{99, '0'}}) {
-        Set_Map(Solid);
-        Scripted_Source random;
-        random.Draw(c.v, 100);
-        Dig_Judge();
-        EXPECT_EQ(Dig_Codes, std::string("0") + c.code + "000000") << c.v;
-    }
-    for (int second : {0, 1, 2}) {
-        Scripted_Source random;
-        random.Draw(1 + second % 2, 100).Draw(second, 3);
-        Dig_Judge();
-        EXPECT_EQ(Char_At(Dig_Codes, 2), '7' + second);
-    }
-}
-
-TEST_F(Dig, InColumnOneFacingLeftNothingIsDugWhateverTheShovel)
-{
-    Set_Map(Walled);
-    Map_Line[1] = "011111111111111";
-    Digger_X = 1;
-    Digger_Dir = 0;
-    for (int shovel : {0, 2, 3, 4}) {
-        Shovel_Type = shovel;
-        Shovel_Uses = 5;
-        Scripted_Source random;  // no draw may happen
-        EXPECT_FALSE(Dig_Action(screen)) << shovel;
-        EXPECT_EQ(Dig_Mask, "00000000");
-        EXPECT_EQ(Dig_Codes, "00000000");
-        EXPECT_EQ(Shovel_Uses, 5);
-    }
-    EXPECT_TRUE(screen.calls.empty());
-}
-
-TEST_F(Dig, InColumnFifteenFacingRightNothingIsDugWhateverTheShovel)
-{
-    Set_Map(Walled);
-    Map_Line[1] = "111111111111110";
-    Digger_X = 15;
-    for (int shovel : {0, 2, 3, 4}) {
-        Shovel_Type = shovel;
-        Shovel_Uses = 5;
-        Scripted_Source random;
-        EXPECT_FALSE(Dig_Action(screen)) << shovel;
-        EXPECT_EQ(Dig_Mask, "00000000");
-        EXPECT_EQ(Shovel_Uses, 5);
-    }
-    EXPECT_TRUE(screen.calls.empty());
-}
-
-TEST_F(Dig, InColumnTwoFacingLeftTheLongShovelDigsOnlyBesideIt)
-{
-    Set_Map(Solid);
-    Digger_X = 2;
-    Digger_Dir = 0;
-    Shovel_Type = Shovel_Long;
-    Shovel_Uses = 4;
-    Scripted_Source random;
-    random.Draw(6, 100);  // life item
-    EXPECT_TRUE(Dig_Action(screen));
-    EXPECT_EQ(Dig_Mask, "10000000");
-    EXPECT_EQ(screen.calls, Dig_Frames(0, {{0, 32, true, 4}}) + Lines{"states"});
-    EXPECT_EQ(Map_Line[2], "411111111111111");
-    EXPECT_EQ(Shovel_Uses, 3);
-    EXPECT_EQ(Shovel_Type, Shovel_Long);
-}
-
-TEST_F(Dig, InColumnFourteenFacingRightTheLongShovelDigsOnlyBesideIt)
-{
-    Set_Map(Solid);
-    Digger_X = 14;
-    Shovel_Type = Shovel_Long;
-    Shovel_Uses = 4;
-    Scripted_Source random;
-    random.Draw(50, 100);
-    Dig_Judge();
-    EXPECT_EQ(Dig_Mask, "01000000");
-}
-
-TEST_F(Dig, ThePowerShovelDigsTheDeeperCellWhenTheNearerOneIsNoSoil)
-{
-    Set_Map(R"(
-000000000000000
-000000000000000
-111111011111111
-111111111111111
-)");
-    Digger_Dir = 0;
-    Shovel_Type = Shovel_Power;
-    Shovel_Uses = 9;
-    Scripted_Source random;
-    random.Draw(12, 100);  // gold
-    EXPECT_TRUE(Dig_Action(screen));
-    EXPECT_EQ(Dig_Mask, "00100000");
-    // Position 3 is drawn by plain copy: only position 1 crumbles through an AND.
-    EXPECT_EQ(screen.calls, Dig_Frames(0, {{96, 48, false, 3}}) + Lines{"states"});
-    EXPECT_EQ(Map_Line[2], "111111011111111");
-    EXPECT_EQ(Map_Line[3], "111111311111111");
-    EXPECT_EQ(Shovel_Uses, 8);
-}
-
-TEST_F(Dig, TheNormalShovelAnimatesFourFramesThenWritesTheMapWithoutWear)
-{
-    Set_Map(Solid);
-    Digger_Dir = 0;  // position 1, drawn through an AND while it crumbles
-    Scripted_Source random;
-    random.Draw(12, 100);
-    EXPECT_TRUE(Dig_Action(screen));
-    EXPECT_EQ(screen.calls, Dig_Frames(0, {{96, 32, true, 3}}));
-    EXPECT_EQ(Map_Line[2], "111111311111111");
-    EXPECT_EQ(Shovel_Type, Shovel_Normal);
-    EXPECT_EQ(Shovel_Uses, 0);
-}
-
-TEST_F(Dig, EveryDugPositionIsDrawnInEachFrameInPositionOrder)
-{
-    Set_Map(Walled);
-    Shovel_Type = Shovel_Large;
-    Shovel_Uses = 20;
-    Digger_Dir = 0;  // positions 1 and 7
-    Scripted_Source random;
-    random.Draw(50, 100).Draw(3, 100);
-    EXPECT_TRUE(Dig_Action(screen));
-    EXPECT_EQ(screen.calls, Dig_Frames(0, {{96, 32, true, 0}, {96, 16, false, 2}}) + Lines{"states"});
-    EXPECT_EQ(Map_Line[1], "111111201111111");
-    EXPECT_EQ(Map_Line[2], "111111011111111");
-    EXPECT_EQ(Shovel_Uses, 19);
-}
-
-TEST_F(Dig, ASpecialShovelThatFindsNoSoilIsNotWorn)
-{
-    Set_Map("000000000000000\n");
-    for (int shovel : {2, 3, 4}) {
-        Shovel_Type = shovel;
-        Shovel_Uses = 3;
-        Scripted_Source random;
-        EXPECT_FALSE(Dig_Action(screen));
-        EXPECT_EQ(Shovel_Uses, 3);
-        EXPECT_EQ(Shovel_Type, shovel);
-    }
-    EXPECT_TRUE(screen.calls.empty());
-}
-
-TEST_F(Dig, TheLastUseReturnsToTheNormalShovel)
-{
-    Set_Map(Solid);
-    Shovel_Type = Shovel_Large;
-    Shovel_Uses = 1;
-    Scripted_Source random;
-    random.Draw(50, 100);  // position 8 finds no soil beside the digger: only position 2
-    EXPECT_TRUE(Dig_Action(screen));
-    EXPECT_EQ(screen.calls, Dig_Frames(1, {{128, 32, false, 0}}) + Lines{"states"});
-    EXPECT_EQ(Shovel_Uses, 0);
-    EXPECT_EQ(Shovel_Type, Shovel_Normal);
-
-    // The next dig is the normal one: no wear, no status refresh.
-    screen.Clear();
-    Digger_Dir = 0;
-    random.Draw(50, 100);
-    EXPECT_TRUE(Dig_Action(screen));
-    EXPECT_EQ(Dig_Mask, "10000000");
-    EXPECT_FALSE(screen.Contains("states"));
-}
-
-TEST_F(Dig, EighteenOfAHundredDugCellsHoldAnItem)
-{
-    Seed_Random(4242);
-    const int digs = 200000;
-    int codes[10] = {};
-    for (int i = 0; i < digs; ++i) {
-        Map_Line[2] = "111111111111111";
-        Dig_Judge();
-        ++codes[Char_At(Dig_Codes, 2) - '0'];
-    }
-    // Five standard errors at 200 000 cells: about ±0.0043 for the empty share, ±0.0019 for a
-    // share of 3 in 100.
-    auto expect_share = [&](int code, double share) {
-        const double tolerance = 5 * std::sqrt(share * (1 - share) / digs);
-        EXPECT_NEAR(codes[code] / double(digs), share, tolerance) << "code " << code;
-    };
-    expect_share(0, 0.82);
-    expect_share(6, 0.01);
-    expect_share(2, 0.03);
-    expect_share(4, 0.04);
-    expect_share(3, 0.05);
-    expect_share(5, 0.03);
-    for (int shovel : {7, 8, 9})
-        expect_share(shovel, 0.02 / 3);
-    EXPECT_EQ(codes[1], 0);
-}
-
-}  // namespace
+INSTANTIATE_TEST_SUITE_P(Rules, Dig_Reach, testing::ValuesIn(Mask_Rows), Row_Name<Mask_Row>);

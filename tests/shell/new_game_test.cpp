@@ -1,4 +1,4 @@
-// The new game command: its order of steps, the entry animation, and what overtakes it.
+// The new game command's entry: play look, fresh game, whole map, the digger dropping into row 1.
 #include <gtest/gtest.h>
 
 #include "core/module1.h"
@@ -6,78 +6,36 @@
 #include "shell/new_game.h"
 #include "support/recording_screen.h"
 
-namespace {
-
-class New_Game_Command : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        Reset_Module1();
-        Set_Random_Source([] { return 0.7; });
-    }
-    void TearDown() override { Set_Random_Source(nullptr); }
-
-    bool start()
-    {
-        return Run_New_Game(
-            screen, [this] { screen.Log("play_look"); }, [this] { screen.Log("focus"); });
-    }
-
-    static std::vector<std::string> entry_animation()
-    {
-        std::vector<std::string> calls = {"play_look", "field_top 0", "move 0,-16", "digger 112,32",
-                                          "states", "map_paint 1", "yield"};
-        for (int i = 0; i < 8; ++i) {
-            calls.push_back("move 0," + std::to_string(-12 + 4 * i));
-            calls.push_back("wait 4");
-        }
-        for (int k = 0; k < 4; ++k) {
-            calls.push_back("digger " + std::to_string(64 + 16 * k) + ",48");
-            calls.push_back("wait 5");
-        }
-        calls.push_back("digger 112,0");
-        calls.push_back("focus");
-        return calls;
-    }
-
+TEST(New_Game_Command, DropsTheDiggerIntoRowOneAndLandsIt)
+{
+    Reset_Module1();
+    Map_Line.fill("999999999999999");
+    Game_Mode = 2, Key_State = "101", Score_Table[3].Score = 77, Shovel_Type = 2, Shovel_Uses = 5;
+    Set_Random_Source([] { return 0.7; });  // every generated cell empty, no item
     Recording_Screen screen;
-};
-
-TEST_F(New_Game_Command, DropsTheDiggerIntoRowOneFacingRight)
-{
-    Game_Mode = 2;
-    Key_State = "101";
-    EXPECT_TRUE(start());
-    EXPECT_EQ(screen.calls, entry_animation());
-    EXPECT_EQ(Game_Mode, 1);
-    EXPECT_EQ(Key_State, "000");
-    EXPECT_EQ(Digger_X, 1);
-    EXPECT_EQ(Digger_Dir, 1);
-    EXPECT_EQ(Life, 10);
-    EXPECT_EQ(Score_Table[3].Score, 0);
-    EXPECT_EQ(Shovel_Type, 0);
+    std::vector<int> modes;
+    screen.on_wait = [&modes](int, int) { modes.push_back(Game_Mode); };
+    EXPECT_TRUE(Run_New_Game(screen, [&] { screen.Log("play_look"); }, [&] { screen.Log("focus"); }));
+    Set_Random_Source(nullptr);
+    EXPECT_EQ(screen.Text(), R"(play_look, field_top 0, move 0,-16, digger 112,32, states, map_paint 1, yield, move 0,-12, wait 4
+move 0,-8, wait 4
+move 0,-4, wait 4
+move 0,0, wait 4
+move 0,4, wait 4
+move 0,8, wait 4
+move 0,12, wait 4
+move 0,16, wait 4
+digger 64,48, wait 5
+digger 80,48, wait 5
+digger 96,48, wait 5
+digger 112,48, wait 5
+digger 112,0, focus
+)");
+    EXPECT_EQ(modes, std::vector<int>(12, 1));  // the keys count from the first frame on
+    EXPECT_EQ(Key_State + " " + std::to_string(Digger_X) + " " + std::to_string(Digger_Dir), "000 1 1");
+    EXPECT_EQ(Map_Line[0] + Map_Line[1] + Map_Line[2], std::string(30, '0') + std::string(15, '1'));
+    for (size_t r = 3; r < Map_Line.size(); ++r)
+        EXPECT_EQ(Map_Line[r], "000000000000000") << "row " << r;
+    EXPECT_EQ(std::to_string(Life) + " " + std::to_string(Score_Table[3].Score) + " " + std::to_string(Shovel_Type) + "/" +
+                  std::to_string(Shovel_Uses), "10 0 0/0");
 }
-
-TEST_F(New_Game_Command, ChosenAgainDuringItsEntryPlaysExactlyOneEntryAfterwards)
-{
-    screen.on_wait = [this](int wait, int) {
-        if (wait == 3) {
-            screen.calls.clear();
-            EXPECT_TRUE(start());
-        }
-    };
-    EXPECT_FALSE(start());
-    // What was logged after the second command began is its whole entry and nothing more.
-    EXPECT_EQ(screen.calls, entry_animation());
-}
-
-TEST_F(New_Game_Command, AGameStartedDuringAnotherStopsTheOldSequenceAtItsWait)
-{
-    const uint64_t before = Game_Serial;
-    screen.on_wait = [](int, int) { ++Game_Serial; };  // the window closed, say
-    EXPECT_FALSE(start());
-    EXPECT_GT(Game_Serial, before + 1);
-    EXPECT_EQ(screen.calls.back(), "wait 4");
-}
-
-}  // namespace

@@ -1,5 +1,5 @@
-// A stage written as text: one line of fifteen digits per row, row 0 first. Rows left out at
-// the bottom are empty space, so a test writes only the rows it cares about.
+// A game under way over a stage written as text: rows of fifteen digits, row 0 first; rows left
+// out are empty space.
 #pragma once
 
 #include <sstream>
@@ -9,37 +9,14 @@
 
 #include "core/module1.h"
 
-inline void Set_Map(const std::string& text)
+inline void Playing_At(int x, int dir, const std::string& map)
 {
-    std::istringstream lines(text);
+    Reset_Module1();
+    Game_Mode = 1, Life = 10, Key_State = "000", Digger_X = x, Digger_Dir = dir;
+    std::istringstream lines(map);
     std::string line;
-    size_t r = 0;
-    while (std::getline(lines, line)) {
-        if (line.empty())
-            continue;
-        ASSERT_LT(r, Map_Line.size()) << "more than sixteen rows";
-        ASSERT_EQ(line.size(), 15u) << "row " << r << ": " << line;
-        Map_Line[r++] = line;
+    for (std::string& row : Map_Line) {
+        row = std::getline(lines, line) ? line : std::string(15, '0');
+        EXPECT_EQ(row.size(), 15u) << "a row of the test's own map: " << row;
     }
-    for (; r < Map_Line.size(); ++r)
-        Map_Line[r] = std::string(15, '0');
-}
-
-// The whole map as sixteen lines, for comparing against a text map.
-inline std::string Map_Text()
-{
-    std::string text;
-    for (const auto& row : Map_Line)
-        text += row + "\n";
-    return text;
-}
-
-// A text map with its missing rows filled in, in the form Map_Text gives.
-inline std::string Full_Map(const std::string& text)
-{
-    const auto saved = Map_Line;
-    Set_Map(text);
-    const std::string full = Map_Text();
-    Map_Line = saved;
-    return full;
 }

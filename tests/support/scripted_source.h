@@ -1,75 +1,39 @@
-// The game's random source replaced by a script of draws. Each entry is stated as the whole
-// number the rule should get: Draw(k, n) queues the u that makes Int(u × n) = k. Drawing more
-// than was scripted fails the test; so does a script left unfinished when the object goes,
-// unless the test said Allow_Leftovers().
+// The random source replaced by a script of u values; drawing more, or fewer, fails the test.
 #pragma once
 
 #include <deque>
+#include <vector>
 
 #include <gtest/gtest.h>
 
 #include "core/random_source.h"
 
-class Scripted_Source {
-public:
-    Scripted_Source()
+// u just inside either end of the range where Int(u × n) = k: a changed n or boundary shows.
+inline double Low(int k, int n) { return (k + 0.001) / n; }
+inline double High(int k, int n) { return (k + 0.999) / n; }
+
+using Draws = std::vector<double>;
+inline Draws operator+(Draws a, const Draws& b) { return a.insert(a.end(), b.begin(), b.end()), a; }
+inline Draws Columns(double u) { return Draws(15, u); }
+// A new bottom row all of soil, with neither a shovel nor a special item.
+inline Draws Soil_Bottom_Row() { return Columns(Low(30, 40)) + Draws{Low(1, 50), Low(1, 100)}; }
+
+struct Scripted_Source {
+    std::deque<double> script;
+
+    explicit Scripted_Source(const Draws& draws) : script(draws.begin(), draws.end())
     {
         Set_Random_Source([this] {
-            if (script_.empty()) {
-                ADD_FAILURE() << "a rule drew random number " << taken_ + 1 << " but only "
-                              << taken_ << " were scripted";
-                ++taken_;
-                return 0.0;
-            }
-            const double u = script_.front();
-            script_.pop_front();
-            ++taken_;
+            EXPECT_FALSE(script.empty()) << "a rule drew more random numbers than were scripted";
+            const double u = script.empty() ? 0.0 : script.front();
+            if (!script.empty())
+                script.pop_front();
             return u;
         });
     }
     ~Scripted_Source()
     {
         Set_Random_Source(nullptr);
-        if (!leftovers_allowed_ && !script_.empty())
-            ADD_FAILURE() << script_.size() << " scripted draws were never taken";
+        EXPECT_TRUE(script.empty()) << script.size() << " scripted draws were never taken";
     }
-    Scripted_Source(const Scripted_Source&) = delete;
-    Scripted_Source& operator=(const Scripted_Source&) = delete;
-
-    Scripted_Source& Draw(int k, int n)
-    {
-        script_.push_back((k + 0.5) / n);
-        return *this;
-    }
-    Scripted_Source& Repeat(int times, int k, int n)
-    {
-        for (int i = 0; i < times; ++i)
-            Draw(k, n);
-        return *this;
-    }
-    Scripted_Source& U(double u)
-    {
-        script_.push_back(u);
-        return *this;
-    }
-    // The draws of one new bottom row: all soil (or all empty), no shovel, no special.
-    Scripted_Source& Plain_Bottom_Row(bool soil = true)
-    {
-        return Repeat(15, soil ? 30 : 0, 40).Draw(1, 50).Draw(1, 100);
-    }
-    Scripted_Source& Plain_Bottom_Rows(int rows)
-    {
-        for (int i = 0; i < rows; ++i)
-            Plain_Bottom_Row();
-        return *this;
-    }
-
-    int Left() const { return static_cast<int>(script_.size()); }
-    int Taken() const { return taken_; }
-    void Allow_Leftovers() { leftovers_allowed_ = true; }
-
-private:
-    std::deque<double> script_;
-    int taken_ = 0;
-    bool leftovers_allowed_ = false;
 };
