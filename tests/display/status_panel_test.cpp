@@ -1,136 +1,90 @@
-// The status panel as the player sees it: labels, hearts and clovers on the grabbed window.
-#include <gtest/gtest.h>
+// The status panel after a refresh: every text of the panel, and the hearts and clovers, ten to
+// a line, each at its own place over the box.
+#include <ostream>
+#include <string>
 
-#include <QCoreApplication>
+#include <gtest/gtest.h>
 
 #include "core/module1.h"
 #include "display/form1.h"
-#include "display/pictures.h"
+#include "display/look.h"
 
 namespace {
 
-class StatusPanel : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        Reset_Module1();
-        window.show();
-    }
-
-    QImage refresh_and_grab()
-    {
-        window.States_Refresh();
-        QCoreApplication::processEvents();
-        return window.Client->grab().toImage().convertToFormat(QImage::Format_RGB32);
-    }
-
-    // True when the 7 × 6 icon at sheet_x shows at (x, y) over the background box.
-    static bool icon_at(const QImage& shot, int x, int y, int sheet_x)
-    {
-        const QImage& sheet = Sheet();
-        const QImage& back = Game_Pictures().background;
-        for (int dy = 0; dy < 6; ++dy) {
-            for (int dx = 0; dx < 7; ++dx) {
-                const QRgb shape = sheet.pixel(sheet_x + dx, dy);
-                const QRgb want = shape == qRgb(255, 255, 255) ? back.pixel(x + dx, y + dy) : shape;
-                if (shot.pixel(x + dx, y + dy) != want)
-                    return false;
-            }
-        }
-        return true;
-    }
-
-    // Count of icon places in a row that show the icon; places in the label's way excluded.
-    static int icons_in_row(const QImage& shot, int first_y, int sheet_x)
-    {
-        int count = 0;
-        for (int k = 0; k < 20; ++k) {
-            const int x = 299 + 7 * (k % 10);
-            const int y = k < 10 ? first_y : first_y + 7;
-            if (x + 7 > 353)  // the count label is drawn over the right end of the rows
-                continue;
-            count += icon_at(shot, x, y, sheet_x);
-        }
-        return count;
-    }
-
-    Form1 window;
+struct Panel_Row {
+    const char* name;
+    int32_t life, type, uses, score;
+    const char* life_text;
+    const char* uses_text;
+    const char* shovel_text;
+    const char* score_text;
+    // The first seven places of each line, '|' between the lines (the count covers the rest).
+    const char* hearts;
+    const char* clovers;
 };
 
-TEST_F(StatusPanel, HeartsFollowLifeOnTwoLines)
+void PrintTo(const Panel_Row& row, std::ostream* os) { *os << row.name; }
+
+// mark where the icon lies on the box, '.' where the bare box shows, '?' for anything else.
+std::string icons_seen(const QImage& shot, int first_y, int sheet_x, char mark)
 {
-    struct Case { int life; int visible; };
-    // Places 0..6 of each line lie clear of the label at x 353.
-    for (Case c : {Case{0, 0}, Case{10, 7}, Case{11, 8}, Case{20, 14}}) {
-        Life = c.life;
-        const QImage shot = refresh_and_grab();
-        EXPECT_EQ(icons_in_row(shot, 27, 128), c.visible) << "life " << c.life;
+    const QImage sheet = shipped("sheet"), back = shipped("background");
+    std::string places;
+    for (int k = 0; k < 14; ++k) {
+        const QPoint at(299 + 7 * (k % 7), first_y + 7 * (k / 7));
+        const QImage box = back.copy(QRect(at, QSize(7, 6)));
+        QImage icon = box;
+        for (int y = 0; y < 6; ++y)
+            for (int x = 0; x < 7; ++x)
+                if (sheet.pixel(sheet_x + x, 6 + y) == qRgb(255, 255, 255))  // the silhouette
+                    icon.setPixel(x, y, sheet.pixel(sheet_x + x, y));
+        places += differing(shot, at, icon) == 0 ? mark : differing(shot, at, box) == 0 ? '.' : '?';
+        if (k == 6)
+            places += '|';
     }
-    Life = 11;
-    EXPECT_TRUE(icon_at(refresh_and_grab(), 299, 34, 128));
-    Life = 10;
-    EXPECT_FALSE(icon_at(refresh_and_grab(), 299, 34, 128));
+    return places;
 }
 
-TEST_F(StatusPanel, ADroppedValueLeavesNoStaleIcon)
+class Status_Panel : public testing::TestWithParam<Panel_Row> {};
+
+TEST_P(Status_Panel, Shows_The_Row)
 {
-    Life = 20;
-    refresh_and_grab();
-    Life = 3;
-    const QImage shot = refresh_and_grab();
-    EXPECT_TRUE(icon_at(shot, 299 + 14, 27, 128));
-    EXPECT_FALSE(icon_at(shot, 299 + 21, 27, 128));
-    const QImage& back = Game_Pictures().background;
-    EXPECT_EQ(shot.copy(299 + 21, 27, 30, 13), back.copy(299 + 21, 27, 30, 13));
+    const Panel_Row& row = GetParam();
+    Reset_Module1();
+    Form1 window;
+    window.show();
+    // Full rows first: a stale icon or text would show through.
+    Life = 20, Shovel_Type = 3, Shovel_Uses = 20;
+    window.States_Refresh();
+    Score_Table = {Score_Entry{"ほりこ", 1234567}, {"", 56}, {"Ｚ", 0}, {"", row.score}};
+    Life = row.life, Shovel_Type = row.type, Shovel_Uses = row.uses;
+    window.States_Refresh();
+    const QImage shot = seen(*window.Client);
+
+    auto text = [&](int label) { return window.Label1[label]->text().toStdString(); };
+    EXPECT_EQ(text(0), row.score_text);
+    EXPECT_EQ(text(1), row.life_text);
+    EXPECT_EQ(text(2), row.uses_text);
+    EXPECT_EQ(text(3), row.shovel_text);
+    const char* table[6] = {"１２３４５６７", "ほりこ", "５６", "", "０", "Ｚ"};
+    for (int i = 0; i < 6; ++i)
+        EXPECT_EQ(text(4 + i), table[i]) << "label " << 4 + i;
+    EXPECT_EQ(icons_seen(shot, 27, 128, 'H'), row.hearts);
+    EXPECT_EQ(icons_seen(shot, 47, 135, 'C'), row.clovers);
 }
 
-TEST_F(StatusPanel, PowerShovelWithFifteenUsesShowsItsNameCountAndClovers)
-{
-    Shovel_Type = 2;
-    Shovel_Uses = 15;
-    const QImage shot = refresh_and_grab();
-    EXPECT_EQ(window.Label1[2]->text(), QStringLiteral("１５"));
-    EXPECT_EQ(window.Label1[3]->text(), QStringLiteral("パワースコップ"));
-    EXPECT_EQ(icons_in_row(shot, 47, 135), 7 + 5);
-    EXPECT_TRUE(icon_at(shot, 299 + 28, 54, 135));
-    EXPECT_FALSE(icon_at(shot, 299 + 35, 54, 135));
-}
-
-TEST_F(StatusPanel, NormalShovelShowsADashAndNoClovers)
-{
-    Shovel_Type = 0;
-    Shovel_Uses = 0;
-    const QImage shot = refresh_and_grab();
-    EXPECT_EQ(window.Label1[2]->text(), QStringLiteral("－"));
-    EXPECT_EQ(window.Label1[3]->text(), QStringLiteral("ノーマルスコップ"));
-    EXPECT_EQ(icons_in_row(shot, 47, 135), 0);
-}
-
-TEST_F(StatusPanel, NumbersAreFullWidthAndNamesAsStored)
-{
-    Score_Table[3].Score = 0;
-    Score_Table[0] = {"ほりこ", 1234};
-    Score_Table[1] = {"", 56};
-    Life = 7;
-    refresh_and_grab();
-    EXPECT_EQ(window.Label1[0]->text(), QStringLiteral("０"));
-    EXPECT_EQ(window.Label1[1]->text(), QStringLiteral("７"));
-    EXPECT_EQ(window.Label1[4]->text(), QStringLiteral("１２３４"));
-    EXPECT_EQ(window.Label1[5]->text(), QStringLiteral("ほりこ"));
-    EXPECT_EQ(window.Label1[6]->text(), QStringLiteral("５６"));
-    EXPECT_EQ(window.Label1[7]->text(), QString());
-    EXPECT_EQ(window.Label1[8]->text(), QStringLiteral("０"));
-}
-
-TEST_F(StatusPanel, AnUnknownShovelLeavesTheShovelLabelsAsTheyWere)
-{
-    Shovel_Type = 3;
-    Shovel_Uses = 4;
-    refresh_and_grab();
-    Shovel_Type = 7;
-    refresh_and_grab();
-    EXPECT_EQ(window.Label1[2]->text(), QStringLiteral("４"));
-    EXPECT_EQ(window.Label1[3]->text(), QStringLiteral("ロングスコップ"));
-}
+INSTANTIATE_TEST_SUITE_P(Table, Status_Panel, testing::Values(
+    Panel_Row{"nothing", 0, 0, 0, 0, "０", "－", "ノーマルスコップ", "０", ".......|.......",
+              ".......|......."},
+    Panel_Row{"erase", 3, 1, 5, 7, "３", "５", "イレーススコップ", "７", "HHH....|.......",
+              "CCCCC..|......."},
+    Panel_Row{"long", 10, 3, 10, 80, "１０", "１０", "ロングスコップ", "８０", "HHHHHHH|.......",
+              "CCCCCCC|......."},
+    Panel_Row{"power", 11, 2, 15, 1234, "１１", "１５", "パワースコップ", "１２３４",
+              "HHHHHHH|H......", "CCCCCCC|CCCCC.."},
+    Panel_Row{"large", 20, 4, 20, 9876543, "２０", "２０", "ラージスコップ", "９８７６５４３",
+              "HHHHHHH|HHHHHHH", "CCCCCCC|CCCCCCC"},
+    Panel_Row{"unknown_shovel", 1, 7, 2, 5, "１", "２０", "ロングスコップ", "５", "H......|.......",
+              "CC.....|......."}));
 
 }  // namespace
