@@ -3,46 +3,32 @@
 
 #include <gtest/gtest.h>
 
-#include <QImage>
-
 #include "display/blit.h"
 
 namespace {
 
-struct Blit_Row {
-    const char* name;
-    Raster op;
-    int dx, dy, w, h, sx, sy;
-    // The 4 × 4 destination afterwards, rows split by '/': '.' untouched, digit n the source
-    // column n combined with the destination by op.
-    const char* after;
-};
-
+// The 4 × 4 destination afterwards, rows split by '/': '.' untouched, n source column n by op.
+struct Blit_Row { const char* name; Raster op; int dx, dy, w, h, sx, sy; const char* after; };
 void PrintTo(const Blit_Row& row, std::ostream* os) { *os << row.name; }
-
 class Blit_Op : public testing::TestWithParam<Blit_Row> {};
 
 TEST_P(Blit_Op, Changes_Exactly_The_Clipped_Rectangle)
 {
     const Blit_Row& row = GetParam();
-    const QRgb ground = qRgb(0xf0, 0x0f, 0x55);
-    const QRgb column[4] = {qRgb(0x3c, 0x3c, 0x0f), qRgb(0xc3, 0xc3, 0xf0), qRgb(0x0f, 0xf0, 0x0f),
-                            qRgb(0xa5, 0xa5, 0x5a)};
+    const QRgb ground = qRgb(0xf0, 0x0f, 0x55), column[4] = {qRgb(0x3c, 0x3c, 0x0f),
+        qRgb(0xc3, 0xc3, 0xf0), qRgb(0x0f, 0xf0, 0x0f), qRgb(0xa5, 0xa5, 0x5a)};
     QImage src(4, 4, QImage::Format_RGB32), dst(4, 4, QImage::Format_RGB32);
-    for (int y = 0; y < 4; ++y)
-        for (int x = 0; x < 4; ++x)
-            src.setPixel(x, y, column[x]);
+    for (int i = 0; i < 16; ++i)
+        src.setPixel(i % 4, i / 4, column[i % 4]);
     dst.fill(ground);
     Blit(dst, src, row.dx, row.dy, row.w, row.h, row.sx, row.sy, row.op);
-    for (int y = 0; y < 4; ++y)
-        for (int x = 0; x < 4; ++x) {
-            const char c = row.after[5 * y + x];
-            const QRgb s = c == '.' ? ground : column[c - '0'];
-            const QRgb want = c == '.' || row.op == Raster::Copy ? s
-                              : row.op == Raster::And        ? (ground & s)
-                                                             : (ground | s);
-            EXPECT_EQ(dst.pixel(x, y), want | 0xff000000u) << x << "," << y;
-        }
+    for (int i = 0; i < 16; ++i) {
+        const char c = row.after[i + i / 4];
+        const QRgb s = c == '.' ? ground : column[c - '0'];
+        const QRgb want = c == '.' || row.op == Raster::Copy ? s
+                          : row.op == Raster::And ? (ground & s) : (ground | s);
+        EXPECT_EQ(dst.pixel(i % 4, i / 4), want) << i % 4 << "," << i / 4;
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, Blit_Op, testing::Values(

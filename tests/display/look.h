@@ -1,10 +1,8 @@
 // What the player sees: grabs of the real widgets, compared with the shipped pictures.
 #pragma once
 
-#include <algorithm>
-#include <cmath>
+#include <cstdlib>
 
-#include <QColor>
 #include <QCoreApplication>
 #include <QImage>
 #include <QWidget>
@@ -15,10 +13,7 @@ inline QImage shipped(const char* picture)
         .convertToFormat(QImage::Format_RGB32);
 }
 
-inline QImage sheet_cell(int x, int y)
-{
-    return shipped("sheet").copy(x, y, 16, 16);
-}
+inline QImage sheet_cell(int x, int y) { return shipped("sheet").copy(x, y, 16, 16); }
 
 inline QImage seen(QWidget& widget)
 {
@@ -26,31 +21,25 @@ inline QImage seen(QWidget& widget)
     return widget.grab().toImage().convertToFormat(QImage::Format_RGB32);
 }
 
-// Pixels of picture placed at `at` that differ from the shot; what falls outside is not seen.
+// Pixels of the picture put at `at` that differ from the shot; what lies outside is not seen.
 inline int differing(const QImage& shot, QPoint at, const QImage& picture)
 {
     int differ = 0;
-    for (int y = 0; y < picture.height(); ++y)
-        for (int x = 0; x < picture.width(); ++x)
-            if (shot.rect().contains(at + QPoint(x, y)))
-                differ += shot.pixel(at + QPoint(x, y)) != (picture.pixel(x, y) | 0xff000000u);
+    for (int i = 0; i < picture.width() * picture.height(); ++i) {
+        const QPoint p(i % picture.width(), i / picture.width());
+        differ += shot.valid(at + p) && shot.pixel(at + p) != (picture.pixel(p) | 0xff000000u);
+    }
     return differ;
 }
 
-// Pixels of text in that colour: the colour itself, or on black ground at least half of it.
+// Pixels of text in that colour: its hue and saturation at half its brightness or more.
 inline int pixels_of(const QImage& shot, QRect area, QColor colour)
 {
     int count = 0;
-    const int top = std::max({colour.red(), colour.green(), colour.blue()});
-    for (int y = area.top(); y <= area.bottom(); ++y)
-        for (int x = area.left(); x <= area.right(); ++x) {
-            if (!shot.rect().contains(x, y))
-                continue;
-            const QRgb p = shot.pixel(x, y);
-            const double a = std::max({qRed(p), qGreen(p), qBlue(p)}) / double(top);
-            count += a >= 0.5 && std::abs(qRed(p) - a * colour.red()) < 4
-                     && std::abs(qGreen(p) - a * colour.green()) < 4
-                     && std::abs(qBlue(p) - a * colour.blue()) < 4;
-        }
+    for (int i = 0; i < area.width() * area.height(); ++i) {
+        const QColor c = shot.pixelColor(area.topLeft() + QPoint(i % area.width(), i / area.width()));
+        count += 2 * c.value() >= colour.value() && std::abs(c.hsvHue() - colour.hsvHue()) < 3
+                 && std::abs(c.hsvSaturation() - colour.hsvSaturation()) < 8;
+    }
     return count;
 }
