@@ -12,11 +12,10 @@ inline QImage shipped(const char* picture)
     return QImage(QStringLiteral(DELVANO_ASSET_DIR "/pictures/%1.png").arg(QLatin1String(picture)))
         .convertToFormat(QImage::Format_RGB32);
 }
-
 inline QImage sheet_cell(int x, int y) { return shipped("sheet").copy(x, y, 16, 16); }
-
 inline QImage seen(QWidget& widget)
 {
+    widget.window()->show();
     QCoreApplication::processEvents();
     return widget.grab().toImage().convertToFormat(QImage::Format_RGB32);
 }
