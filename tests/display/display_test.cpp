@@ -157,7 +157,7 @@ TEST_P(Banner, Shows_At_The_Tick)
 const Sprite None{0, 0, -1, 0};
 const QRect Tagline(52, 11, 68, 13), Mark(36, 0, 16, 13);
 INSTANTIATE_TEST_SUITE_P(Table, Banner, testing::Values(
-    Banner_Row{"a_item_comes", 0.2, 142, 50, {44, 8, 128, 32}, {76, 8, 96, 96}, 99, {}},
+    Banner_Row{"a_item_comes", 0.2, 140, 50, {44, 8, 112, 0}, {84, 8, 96, 96}, 99, {}},
     Banner_Row{"a_hop", 0.2, 176, 100, {52, 7, 112, 64}, None, 99, Mark},
     Banner_Row{"a_on_plate", 0.2, 211, 2000, {52, -10, 144, 80}, None, 7, {}},
     Banner_Row{"b_fall", 0.7, 234, 100, {102, 3, 144, 80, true}, {4, 3, 144, 80}, 2, {}},
