@@ -16,12 +16,12 @@ std::string run(const QString& program, const QStringList& args)
     const bool ended = process.waitForFinished(300000) && process.exitStatus() == QProcess::NormalExit;
     return std::to_string(ended ? process.exitCode() : -1) + ":" + process.readAll().toStdString();
 }
-
 TEST(Install, Tree_And_Package_Hold_What_The_Readme_Promises)
 {
     QTemporaryDir prefix, out;
     ASSERT_EQ(run(DELVANO_CMAKE, {"--install", DELVANO_BUILD_DIR, "--prefix", prefix.path()}).find("0:"), 0);
-    ASSERT_EQ(run(DELVANO_CPACK, {"-G", "DEB", "--config", DELVANO_BUILD_DIR "/CPackConfig.cmake", "-B", out.path()}).find("0:"), 0);
+    ASSERT_EQ(run(DELVANO_CPACK, {"-G", "DEB", "-B", out.path(), "--config",
+                                  DELVANO_BUILD_DIR "/CPackConfig.cmake"}).find("0:"), 0);
     const QString id = "io.github.delvano.Delvano", deb = out.filePath(QDir(out.path()).entryList({"*.deb"}).value(0));
     QStringList files = {"bin/delvano", "lib/delvano/delvano", "lib/delvano/Readme.txt",
                          "share/applications/" + id + ".desktop", "share/metainfo/" + id + ".metainfo.xml"};
