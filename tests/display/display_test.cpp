@@ -151,7 +151,7 @@ TEST_P(Banner, Shows_At_The_Tick)
     if (row.plate_top != 99)
         EXPECT_EQ(differing(box, {21, row.plate_top}, shipped("logo")), 0);
     if (!row.text.isEmpty())
-        EXPECT_GT(pixels_of(box, row.text, Qt::white), 10);
+        EXPECT_GT(pixels_of(box, row.text, Qt::white), 4);
 }
 
 const Sprite None{0, 0, -1, 0};
