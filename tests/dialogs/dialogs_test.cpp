@@ -23,8 +23,7 @@ void expect_tiled(const QImage& shot, int x, int y)
 
 TEST(Version_Look, Name_And_Address_Over_The_Tiles)
 {
-    QWidget owner;
-    Form3 dialog(&owner);
+    Form3 dialog(nullptr);
     const QImage shot = seen(dialog);
     expect_tiled(shot, 144, 16);
     EXPECT_GT(pixels_of(shot, {64, 21, 80, 21}, Yellow), 4);
@@ -82,24 +81,24 @@ TEST_P(Wait_Preset, Loads_Sliders_And_Preview_Speeds_That_Only_Apply_Keeps)
 {
     Reset_Module1();
     Wait_Value = Applied;
-    QWidget owner;
-    QPointer<Form2> dialog = new Form2(&owner);
-    const QImage shot = seen(*dialog);
+    Form2 dialog(nullptr);
+    const QImage shot = seen(dialog);
     expect_tiled(shot, 144, 0);
     EXPECT_GT(pixels_of(shot, {16, 184, 360, 30}, White), 4);  // the notes
     auto choose = [&](int entry) {
-        emit dialog->Combo1->activated((dialog->Combo1->setCurrentIndex(entry), entry));
+        dialog.Combo1->setCurrentIndex(entry);
+        emit dialog.Combo1->activated(entry);
         Positions p{};
         for (int slot = 0; slot < 7; ++slot)
-            p[slot] = dialog->HScroll1[slot]->value();
+            p[slot] = dialog.HScroll1[slot]->value();
         return p;
     };
     const Positions& want = GetParam().positions;
     EXPECT_EQ(choose(GetParam().entry), want);
     for (int slot = 0; slot < 7; ++slot)
-        EXPECT_EQ(dialog->Timer[slot]->interval(), want[slot] == 0 ? 1 : 50 * want[slot]) << slot;
+        EXPECT_EQ(dialog.Timer[slot]->interval(), want[slot] == 0 ? 1 : 50 * want[slot]) << slot;
     EXPECT_EQ(Wait_Value, Applied);
-    dialog->Command1[1]->click();  // apply
+    dialog.Command1[1]->click();  // apply
     EXPECT_EQ(Wait_Value, want);
 }
 
