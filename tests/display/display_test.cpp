@@ -8,8 +8,7 @@
 #include "display/look.h"
 
 namespace {
-// The 4 × 4 destination afterwards, rows split by '/': '.' untouched, a letter the source pixel
-// it names ('a' + x + 4 y) laid on by the operation.
+// The 4 × 4 destination afterwards ('/' between rows): '.' untouched, source pixel 'a' + x + 4 y by op.
 struct Blit_Row { const char* name; Raster op; int dx, dy, w, h, sx, sy; const char* after; };
 void PrintTo(const Blit_Row& row, std::ostream* os) { *os << row.name; }
 class Blit_Op : public testing::TestWithParam<Blit_Row> {};
