@@ -5,12 +5,12 @@
 #include <unistd.h>
 
 #include <QApplication>
+#include <QDir>
 #include <QProcess>
 #include <QTemporaryDir>
 
 #include "core/module1.h"
 #include "core/pacing.h"
-#include "desktop/installed_game.h"
 #include "desktop/live_desktop.h"
 #include "dialogs/form4.h"
 #include "display/form1.h"
@@ -114,7 +114,10 @@ TEST_P(Run_Endings, SavedTableAndExitStatus)
     }
     // Root may write anywhere: the game runs as nobody, from a folder it may or may not write.
     const bool read_only = e.when == When::Read_Only_Folder, as_nobody = geteuid() == 0;
-    const QString program = Installed_Program_Dir(), home = scratch.path();
+    const QString home = scratch.path(), program = home + "/program";
+    ASSERT_TRUE(QDir().mkpath(program));
+    for (const QString& name : QDir(DELVANO_PROGRAM_DIR).entryList(QDir::Files))
+        ASSERT_TRUE(QFile::copy(QStringLiteral(DELVANO_PROGRAM_DIR "/") + name, program + "/" + name));
     seed_file(program + "/Delvano.ini");
     QFile::setPermissions(program, QFile::Permissions(read_only ? 0x5555 : 0x7777));
     for (const QString& own : {home, program + "/Delvano.ini"})
