@@ -6,6 +6,7 @@ DELVANO_PACKAGES=(
   libgtest-dev
   fonts-ipafont-gothic
   xvfb xdotool imagemagick
+  pulseaudio pulseaudio-utils openbox x11-utils
   desktop-file-utils appstream dpkg-dev file util-linux
 )
 

@@ -47,7 +47,6 @@ void Form1::Form_Unload()
     // Whatever is still animating stops at its next wait.
     ++Game_Serial;
     Settings_Save(Settings_File, Sound_Switch());
-    QCoreApplication::exit(0);
 }
 
 void Form1::mnuG1_Click()

@@ -117,9 +117,9 @@ TEST_F(VersionLook, NameAndVersionAreYellowOverDarkGreenShadows)
                   dialog->Client->children().indexOf(pair[0]));
     }
     EXPECT_EQ(dialog->Label1[0]->text(), QStringLiteral("でるぼん"));
-    EXPECT_EQ(dialog->Label1[0]->font().pixelSize(), 21);
+    EXPECT_EQ(QFontMetrics(dialog->Label1[0]->font()).height(), 21);
     EXPECT_TRUE(dialog->Label1[0]->font().bold());
-    EXPECT_EQ(dialog->Label2[0]->font().pixelSize(), 16);
+    EXPECT_EQ(QFontMetrics(dialog->Label2[0]->font()).height(), 16);
     EXPECT_TRUE(dialog->Label2[0]->font().bold());
 }
 
