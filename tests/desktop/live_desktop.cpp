@@ -6,11 +6,7 @@
 #include <QStandardPaths>
 #include <QThread>
 
-namespace {
-
-QString tool_path(const QString& name) { return QStandardPaths::findExecutable(name); }
-
-}  // namespace
+static QString tool_path(const QString& name) { return QStandardPaths::findExecutable(name); }
 
 Live_Desktop::Live_Desktop(Live_Desktop_Options options) : with_sound_(options.sound_server)
 {
@@ -28,10 +24,10 @@ Live_Desktop::Live_Desktop(Live_Desktop_Options options) : with_sound_(options.s
     while (!number.contains('\n') && xvfb_.waitForReadyRead(int(deadline.remainingTime())))
         number += xvfb_.readAllStandardOutput();
     display_ = ":" + QString::fromLatin1(number.trimmed());
-    if (!number.contains('\n'))
-        error_ += "Xvfb did not start. ";
+    error_ += number.contains('\n') ? "" : "Xvfb did not start. ";
     if (error_.isEmpty() && options.window_manager) {
         window_manager_.setProcessEnvironment(environment());
+        window_manager_.setProcessChannelMode(QProcess::ForwardedChannels);  // unread pipes stalled it
         window_manager_.start(tool_path("openbox"), {"--sm-disable"});
         if (!wait_until([this] { return xprop("-root", "_NET_SUPPORTING_WM_CHECK").contains("window id"); }, 20000))
             error_ += "openbox did not take the screen. ";
@@ -67,12 +63,9 @@ QProcessEnvironment Live_Desktop::environment() const
     return env;
 }
 
-bool Live_Desktop::start_game(const QStringList& extra_environment)
+bool Live_Desktop::start_game(const QProcessEnvironment& env)
 {
-    QProcessEnvironment env = environment();
-    for (const QString& entry : extra_environment)
-        env.insert(entry.section('=', 0, 0), entry.section('=', 1));
-    game_.setProcessEnvironment(env);
+    game_.setProcessEnvironment(env.isEmpty() ? environment() : env);
     game_.setWorkingDirectory(program_dir());
     game_.setProcessChannelMode(QProcess::ForwardedChannels);
     game_.start(program_dir() + "/delvano", {});
@@ -91,7 +84,7 @@ QString Live_Desktop::find_window(const QString& title_pattern, int timeout_ms)
 {
     QString found;
     wait_until([&] {
-        found = xdotool({"search", "--all", "--onlyvisible", "--pid", QString::number(game_.processId()),
+        found = run("xdotool", {"search", "--all", "--onlyvisible", "--pid", QString::number(game_.processId()),
                          "--name", title_pattern}).section('\n', 0, 0).trimmed();
         return !found.isEmpty();
     }, timeout_ms);
@@ -107,20 +100,14 @@ QString Live_Desktop::xprop(const QString& window, const char* property)
     return type_end < 0 ? QString() : line.mid(type_end + 1).remove(QRegularExpression("^(:| =) "));
 }
 
-QRect Live_Desktop::geometry(const QString& window)
-{
-    const QString info = run("xwininfo", {"-id", window});
-    const auto number = [&info](const QString& label) {
-        return QRegularExpression(label + R"(:\s+(-?\d+))").match(info).captured(1).toInt();
-    };
-    return {number("Absolute upper-left X"), number("Absolute upper-left Y"), number("Width"), number("Height")};
-}
-
 QRect Live_Desktop::outer_frame(const QString& window)
 {
+    const QString info = run("xwininfo", {"-id", window});
+    const auto at = [&info](const QString& label) { return QRegularExpression(label + R"(:\s+(-?\d+))").match(info).captured(1).toInt(); };
     const QStringList extents = xprop(window, "_NET_FRAME_EXTENTS").split(", ");  // left, right, top, bottom
     const auto extent = [&extents](int i) { return extents.size() == 4 ? extents[i].toInt() : 0; };
-    return geometry(window).adjusted(-extent(0), -extent(2), extent(1), extent(3));
+    return QRect(at("Absolute upper-left X"), at("Absolute upper-left Y"), at("Width"), at("Height"))
+        .adjusted(-extent(0), -extent(2), extent(1), extent(3));
 }
 
 QImage Live_Desktop::screenshot(const QString& window)

@@ -20,30 +20,22 @@ public:
     explicit Live_Desktop(Live_Desktop_Options options = {});
     ~Live_Desktop();
     const QString& error() const { return error_; }  // empty when everything came up
-
-    // The copy of the program folder the game runs in (HOME is its parent), so its
-    // Delvano.ini is the test's own; write files here before start_game.
+    // The copy of the program folder the game runs in (HOME is its parent): the test's own Delvano.ini.
     QString program_dir() const { return scratch_.filePath("Delvano"); }
     // Starts the game and waits for its window "でるぼん"; false when it never appeared.
-    bool start_game(const QStringList& extra_environment = {});
+    bool start_game(const QProcessEnvironment& env = {});  // empty: environment()
     const QString& game_window() const { return game_window_; }
-    // The exit code of a normal exit, -1 for a crash, nothing while it still runs.
-    std::optional<int> wait_for_exit(int timeout_ms = 10000);
-
-    // The game's first visible window with a title matching the pattern, or empty.
-    QString find_window(const QString& title_pattern, int timeout_ms = 5000);
-    QString xdotool(const QStringList& args) { return run("xdotool", args); }
+    std::optional<int> wait_for_exit(int timeout_ms = 10000);  // -1 for a crash, nothing while it runs
+    QString find_window(const QString& title_pattern, int timeout_ms = 5000);  // the game's; or empty
     // What xprop prints after the property's name and type; empty when it is not set.
     QString xprop(const QString& window, const char* property);
-    QRect geometry(const QString& window);     // the client area, root coordinates
-    QRect outer_frame(const QString& window);  // the same with the window manager's frame
+    QRect outer_frame(const QString& window);  // with the window manager's frame, root coordinates
     QImage screenshot(const QString& window = "root");  // the window's client area, or the screen
     QString run(const QString& tool, const QStringList& args);
     static bool wait_until(const std::function<bool()>& done, int timeout_ms = 5000);
+    QProcessEnvironment environment() const;  // of this desktop, for the game and the tools
 
 private:
-    QProcessEnvironment environment() const;
-
     QTemporaryDir scratch_;
     QString display_, error_, game_window_;
     QProcess xvfb_, window_manager_, sound_server_, game_;
