@@ -6,12 +6,7 @@
 
 namespace {
 
-struct Key_Row {
-    Key_Target target;
-    bool down;
-    Key_Event key;  // mode, code, auto-repeat, Alt held
-    Key_Effect effect;
-};
+struct Key_Row { Key_Target target; bool down; Key_Event key; Key_Effect effect; };  // key: mode, code, repeat, Alt
 
 void PrintTo(const Key_Row& row, std::ostream* out)
 {
