@@ -24,9 +24,12 @@ Game_Dialog::Game_Dialog(QWidget* game_window, const QString& title, QSize clien
     Client->move(0, 0);
     if (game_window) {
         game_window->setEnabled(false);
-        // Not a child of the game window, which would disable it too; but gone with it, so
-        // nothing of a dialog outlives the application.
-        connect(game_window, &QObject::destroyed, this, [this] { delete this; });
+        // Not a child of the game window, which would disable it too; but unloaded and gone with
+        // it, so nothing of a dialog outlives the application.
+        connect(game_window, &QObject::destroyed, this, [this] {
+            Form_Unload();
+            delete this;
+        });
     }
 }
 
