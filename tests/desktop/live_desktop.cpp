@@ -82,12 +82,9 @@ std::optional<int> Live_Desktop::wait_for_exit(int timeout_ms)
 
 QString Live_Desktop::find_window(const QString& title_pattern, int timeout_ms)
 {
+    const QStringList search{"search", "--all", "--onlyvisible", "--pid", QString::number(game_.processId()), "--name", title_pattern};
     QString found;
-    wait_until([&] {
-        found = run("xdotool", {"search", "--all", "--onlyvisible", "--pid", QString::number(game_.processId()),
-                         "--name", title_pattern}).section('\n', 0, 0).trimmed();
-        return !found.isEmpty();
-    }, timeout_ms);
+    wait_until([&] { return !(found = run("xdotool", search).section('\n', 0, 0).trimmed()).isEmpty(); }, timeout_ms);
     return found;
 }
 

@@ -93,11 +93,13 @@ TEST_F(Game, ZHeldThroughTheGameOverTypesNothingAndTheGameQuitsCleanlyAfterEffec
     const auto ten_hearts = red_pixels(client({0, 0, 375, 234}));
     QString dialog;
     QImage field;
+    int unchanged = 0;
     // Dig and step both ways; from the last life on, hold Z after each round, down when it goes.
     for (int round = 0; round < 500 && dialog.isEmpty(); ++round) {
         key("key --delay 4 Left z Left Right z Right");
         const QImage now = client({0, 0, 375, 234});
-        if (std::exchange(field, now.copy(4, 6, 240, 224)) == field)
+        unchanged = std::exchange(field, now.copy(4, 6, 240, 224)) == field ? unchanged + 1 : 0;
+        if (unchanged == 4)
             key("key alt+g n");  // a digger shut in by soil on both sides can only start again
         if (red_pixels(now) * 10 > ten_hearts)
             continue;
