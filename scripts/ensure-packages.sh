@@ -10,11 +10,13 @@ DELVANO_GAME_PACKAGES=(
   fonts-ipafont-gothic
 )
 
-# What the tests add: GoogleTest, an X server with xdotool and ImageMagick for the end-to-end
-# test, the desktop-file and AppStream validators and what cpack needs for the Debian package.
+# What the tests add: GoogleTest; an X server, xdotool, xprop and ImageMagick, with openbox and
+# PulseAudio, for the real-desktop tests; the desktop-file and AppStream validators and what
+# cpack needs for the Debian package.
 DELVANO_TEST_PACKAGES=(
   libgtest-dev
   xvfb xdotool imagemagick
+  pulseaudio pulseaudio-utils openbox x11-utils
   desktop-file-utils appstream dpkg-dev file util-linux
 )
 

@@ -1,47 +1,50 @@
-// Keyboard: the handlers only record which of the three game keys is held; the main loop acts.
-#include "core/key_codes.h"
+// Keyboard: the key policy decides what a key means; the handlers only record which of the three
+// game keys is held, or start a game. The main loop acts on the flags.
+#include "core/key_policy.h"
 #include "core/module1.h"
 #include "display/form1.h"
 
-namespace {
-
-// Position of the key's flag in Key_State, 0 for a key the game does not use.
-int flag_position(int key_code)
+void Form1::Carry_Out(Key_Effect effect, int key_code)
 {
-    switch (key_code) {
-    case Key_Code_Z: return 1;
-    case Key_Code_Left: return 2;
-    case Key_Code_Right: return 3;
-    default: return 0;
-    }
-}
-
-}  // namespace
-
-void Form1::Picture2_KeyDown(int key_code, int)
-{
-    if (Game_Mode == 1) {
-        if (const int position = flag_position(key_code))
-            Set_Char(Key_State, position, '1');
-    } else if (Game_Mode != 2) {
+    switch (effect) {
+    case Key_Effect::Start_Game:
         mnuG1_Click();
+        break;
+    case Key_Effect::Hold_Flag:
+        Set_Char(Key_State, Flag_Position(key_code), '1');
+        break;
+    case Key_Effect::Drop_Flag:
+        Set_Char(Key_State, Flag_Position(key_code), '0');
+        break;
+    case Key_Effect::None:
+        break;
     }
 }
 
-void Form1::Picture2_KeyUp(int key_code, int)
+void Form1::Picture2_KeyDown(const Key_Event& key)
 {
-    if (Game_Mode != 1)
-        return;
-    if (const int position = flag_position(key_code))
+    Carry_Out(Key_Down_Effect(Key_Target::Picture2, key), key.key_code);
+}
+
+void Form1::Picture2_KeyUp(const Key_Event& key)
+{
+    Carry_Out(Key_Up_Effect(Key_Target::Picture2, key), key.key_code);
+}
+
+void Form1::Picture2_LostFocus()
+{
+    // A key let go while another window, a menu or a dialog has the keyboard never reports its
+    // release here; a flag left at "1" would walk the digger on its own.
+    for (int position = 1; position <= 3; ++position)
         Set_Char(Key_State, position, '0');
 }
 
-void Form1::Picture5_KeyDown(int, int)
+void Form1::Picture5_KeyDown(const Key_Event& key)
 {
-    mnuG1_Click();
+    Carry_Out(Key_Down_Effect(Key_Target::Picture5, key), key.key_code);
 }
 
-void Form1::Picture1_KeyDown(int, int)
+void Form1::Picture1_KeyDown(const Key_Event&)
 {
     Picture2->setFocus();
 }
@@ -49,4 +52,9 @@ void Form1::Picture1_KeyDown(int, int)
 void Form1::Picture1_Click()
 {
     Picture2->setFocus();
+}
+
+void Form1::Focus_Key_Picture()
+{
+    (Picture3->isVisible() ? Picture2 : Picture5)->setFocus();
 }

@@ -63,7 +63,6 @@ void Form1::Form_Unload()
     Enter_Overtaken_High_Score();
     ++Game_Serial;
     Save_Settings();
-    QCoreApplication::exit(0);
 }
 
 void Form1::Watch_Session_End()

@@ -15,12 +15,29 @@ int Virtual_Key_Code(const QKeyEvent& event)
     case Qt::Key_Right: return 39;
     case Qt::Key_Down: return 40;
     case Qt::Key_Return:
-    case Qt::Key_Enter: return 13;
-    case Qt::Key_Escape: return 27;
+    case Qt::Key_Enter: return Key_Code_Enter;
+    case Qt::Key_Escape: return Key_Code_Escape;
     case Qt::Key_Space: return 32;
-    case Qt::Key_Shift: return 16;
-    case Qt::Key_Control: return 17;
-    case Qt::Key_Alt: return 18;
+    case Qt::Key_Shift: return Key_Code_Shift;
+    case Qt::Key_Control: return Key_Code_Control;
+    case Qt::Key_Alt:
+    case Qt::Key_AltGr: return Key_Code_Alt;
+    case Qt::Key_Meta:
+    case Qt::Key_Super_L:
+    case Qt::Key_Super_R: return Key_Code_Windows;
     default: return 255;
     }
+}
+
+bool Is_Auto_Repeat(const QKeyEvent& event)
+{
+    static int released_key = 0;
+    static quint64 released_at = 0;
+    if (event.type() == QEvent::KeyRelease) {
+        released_key = event.key();
+        released_at = event.timestamp();
+        return event.isAutoRepeat();
+    }
+    return event.isAutoRepeat()
+           || (event.timestamp() != 0 && event.key() == released_key && event.timestamp() == released_at);
 }

@@ -5,12 +5,13 @@
 #include <QTranslator>
 
 #include "display/form1.h"
+#include "display/pictures.h"
 
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
+    // No display name: Qt would append it to every window title that differs from it.
     QApplication::setApplicationName(QStringLiteral("delvano"));
-    QApplication::setApplicationDisplayName(QStringLiteral("でるぼん"));
     // Wayland matches the window to its menu entry and icon by this name.
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.delvano.Delvano"));
 
@@ -20,6 +21,7 @@ int main(int argc, char** argv)
                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(&translator);
 
+    const Picture_Store pictures;
     Form1 window;
     window.Form_Load();
     return 0;

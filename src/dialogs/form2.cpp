@@ -2,11 +2,9 @@
 
 #include <algorithm>
 
-#include <QCloseEvent>
 #include <QFontMetrics>
 
 #include "core/module1.h"
-#include "dialogs/dialog_placement.h"
 #include "dialogs/form2_previews.h"
 #include "display/blit.h"
 #include "display/game_font.h"
@@ -22,28 +20,17 @@ const char* const Row_Names[Wait_Slots] = {
 
 }  // namespace
 
-Form2::Form2(QWidget* game_window) : QWidget(nullptr), game_window_(game_window)
+Form2::Form2(QWidget* game_window)
+    : Game_Dialog(game_window, QStringLiteral("でるぼん ウエイト設定"), QSize(393, 225),
+                  QPoint(144, 0))
 {
-    setWindowTitle(QStringLiteral("でるぼん ウエイト設定"));
-    setWindowIcon(Game_Pictures().icon);
-    setWindowFlags(Fixed_Dialog_Flags());
-    setAttribute(Qt::WA_DeleteOnClose);
-    setFixedSize(393, 225);
     Build_Controls();
     Form_Load();
-}
-
-Form2::~Form2()
-{
-    Form_Unload();
 }
 
 void Form2::Build_Controls()
 {
     const QFont font = Game_Font(13);
-
-    Client = new Surface(this, 393, 225, QColor(0, 0, 0));
-    Client->move(0, 0);
 
     auto heading = [&](int left, int top, const char* text) {
         return Dialog_Label(Client, left, top, 0, 13, White, font, Qt::AlignLeft,
@@ -101,10 +88,7 @@ void Form2::Build_Controls()
 
 void Form2::Form_Load()
 {
-    // Fourteen rows reach only y 223 of the 225 px client area; a fifteenth covers the last
-    // pixel row as well.
-    Tile_Background(Client->image(), 15, 25, 144, 0);
-    Client->update();
+    Tile_Background();
 
     Combo1->setCurrentIndex(0);
     Combo1_Click();
@@ -117,21 +101,10 @@ void Form2::Form_Load()
         timer->start();
 }
 
-void Form2::Form_Unload()
+void Form2::Unload_Steps()
 {
-    if (unloaded_)
-        return;
-    unloaded_ = true;
     for (QTimer* timer : Timer)
         timer->stop();
-    if (game_window_)
-        game_window_->setEnabled(true);
-}
-
-void Form2::closeEvent(QCloseEvent* event)
-{
-    Form_Unload();
-    event->accept();
 }
 
 void Form2::Command1_Click(int index)

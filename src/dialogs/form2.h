@@ -6,23 +6,20 @@
 
 #include <QComboBox>
 #include <QLabel>
-#include <QPointer>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTimer>
-#include <QWidget>
 
+#include "dialogs/game_dialog.h"
 #include "display/surface.h"
 
-class Form2 : public QWidget {
+class Form2 : public Game_Dialog {
     Q_OBJECT
 public:
     // Builds and loads the dialog; closing it deletes it and enables game_window again.
     explicit Form2(QWidget* game_window);
-    ~Form2() override;
 
     void Form_Load();
-    void Form_Unload();
 
     void Command1_Click(int index);  // 0 revert, 1 apply, 2 close
     void Combo1_Click();
@@ -30,7 +27,6 @@ public:
     // Timer1..Timer7 are Timer[0]..Timer[6], one per slot.
     void Timer_Timer(int slot);
 
-    Surface* Client = nullptr;                  // the tiled client area 393 × 225
     std::array<Surface*, 7> Picture1{};         // the preview boxes
     std::array<QLabel*, 7> Label1{};            // the row labels
     std::array<QScrollBar*, 7> HScroll1{};
@@ -40,11 +36,8 @@ public:
     std::array<int, 7> Timer_Tag{};             // each preview's frame counter
 
 protected:
-    void closeEvent(QCloseEvent* event) override;
+    void Unload_Steps() override;
 
 private:
     void Build_Controls();
-
-    QPointer<QWidget> game_window_;
-    bool unloaded_ = false;
 };

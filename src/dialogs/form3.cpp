@@ -1,10 +1,8 @@
 #include "dialogs/form3.h"
 
-#include <QCloseEvent>
 #include <QPixmap>
 
 #include "core/version.h"
-#include "dialogs/dialog_placement.h"
 #include "display/game_font.h"
 #include "display/pictures.h"
 
@@ -23,29 +21,18 @@ QString Version_Text(int major, int minor)
            + (QStringLiteral("00") + QString::number(minor)).right(2);
 }
 
-Form3::Form3(QWidget* game_window) : QWidget(nullptr), game_window_(game_window)
+Form3::Form3(QWidget* game_window)
+    : Game_Dialog(game_window, QStringLiteral("でるぼん バージョン情報"), QSize(221, 177),
+                  QPoint(144, 16))
 {
-    setWindowTitle(QStringLiteral("でるぼん バージョン情報"));
-    setWindowIcon(Game_Pictures().icon);
-    setWindowFlags(Fixed_Dialog_Flags());
-    setAttribute(Qt::WA_DeleteOnClose);
-    setFixedSize(221, 177);
     Build_Controls();
     Form_Load();
-}
-
-Form3::~Form3()
-{
-    Form_Unload();
 }
 
 void Form3::Build_Controls()
 {
     const QFont font = Game_Font(13);
     const Qt::Alignment centre = Qt::AlignHCenter;
-
-    Client = new Surface(this, 221, 177, QColor(0, 0, 0));
-    Client->move(0, 0);
 
     Image1 = new QLabel(Client);
     Image1->setGeometry(16, 16, 32, 32);
@@ -68,10 +55,10 @@ void Form3::Build_Controls()
                              QStringLiteral("下記のアドレスまでメール下されば"));
     Label4[2] = Dialog_Label(Client, 16, 96, 193, 13, White, font, centre,
                              QStringLiteral("幸いでございます。 m(--)m"));
-    // The team has no mail address of its own; the readme that comes with the game is where
-    // players find how to reach us.
+    // The team has no mail address of its own; a section of the readme says how to reach us.
     Label4[3] = Dialog_Label(Client, 16, 122, 193, 13, Green, font, centre,
-                             QStringLiteral("ｱﾄﾞﾚｽ：同梱のReadme.txtを参照"));
+                             QStringLiteral("ｱﾄﾞﾚｽ：Readme.txtの「")
+                                 + QString::fromUtf8(DELVANO_CONTACT_SECTION) + QStringLiteral("」"));
 
     Line1 = new QWidget(Client);
     Line1->setGeometry(24, 136, 177, 1);
@@ -86,25 +73,9 @@ void Form3::Build_Controls()
 
 void Form3::Form_Load()
 {
-    Tile_Background(Client->image(), 12, 15, 144, 16);
-    Client->update();
+    Tile_Background();
 
     const QString version = Version_Text(Version_Major, Version_Minor);
     Label2[0]->setText(version);
     Label2[1]->setText(version);
-}
-
-void Form3::Form_Unload()
-{
-    if (unloaded_)
-        return;
-    unloaded_ = true;
-    if (game_window_)
-        game_window_->setEnabled(true);
-}
-
-void Form3::closeEvent(QCloseEvent* event)
-{
-    Form_Unload();
-    event->accept();
 }

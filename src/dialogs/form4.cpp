@@ -1,13 +1,12 @@
 #include "dialogs/form4.h"
 
-#include <QCloseEvent>
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QRegularExpressionValidator>
 
 #include "core/key_codes.h"
 #include "core/module1.h"
-#include "dialogs/dialog_placement.h"
+#include "dialogs/game_dialog.h"
 #include "dialogs/form4_score_entry.h"
 #include "display/blit.h"
 #include "display/game_font.h"
@@ -19,33 +18,23 @@ namespace {
 const QColor Yellow(255, 255, 0);
 const QColor White(255, 255, 255);
 
-constexpr int Key_Code_Enter = 13;
 constexpr int Name_Length = 10;
 constexpr int Landed_Top = 16;
 
 }  // namespace
 
-Form4::Form4(QWidget* game_window) : QWidget(nullptr), game_window_(game_window)
+Form4::Form4(QWidget* game_window)
+    : Game_Dialog(game_window, QStringLiteral("でるぼん ハイスコア"), QSize(200, 152),
+                  QPoint(128, 16))
 {
-    setWindowTitle(QStringLiteral("でるぼん ハイスコア"));
-    setWindowIcon(Game_Pictures().icon);
-    // Topmost from the start, so that making it topmost later neither moves nor re-creates it.
-    setWindowFlags(Fixed_Dialog_Flags() | Qt::WindowStaysOnTopHint);
-    setAttribute(Qt::WA_DeleteOnClose);
     setFont(Game_Font(13));
-    setFixedSize(200, 152);
     Build_Controls();
     Form_Load();
 }
 
-Form4::~Form4() = default;
-
 void Form4::Build_Controls()
 {
     const QFont font = Game_Font(13);
-
-    Client = new Surface(this, 200, 152, QColor(0, 0, 0));
-    Client->move(0, 0);
 
     // Until the first tick the congratulation wears the toolkit's own text colour.
     const QColor plain = palette().color(QPalette::WindowText);
@@ -89,11 +78,8 @@ void Form4::Build_Controls()
 
 void Form4::Form_Load()
 {
-    if (game_window_)
-        game_window_->setEnabled(false);
-
-    Tile_Background(Client->image(), 10, 13, 128, 16);
-    Client->update();
+    // The game window was disabled when the dialog came into being.
+    Tile_Background();
 
     const int place = Insert_High_Score(Score_Table);
     Label1[0]->setText(Congratulation_Text(place));
@@ -115,18 +101,13 @@ void Form4::Form_Load()
     activateWindow();
 }
 
-void Form4::Form_Unload()
+void Form4::Unload_Steps()
 {
-    if (unloaded_)
-        return;
-    unloaded_ = true;
     Timer1->stop();
     const std::string name = Text1->text().toStdString();
     Score_Table[3].Name = name;
     Score_Table[Label2_Tag].Name = name;
     Game_Mode = 3;
-    if (game_window_)
-        game_window_->setEnabled(true);
 }
 
 void Form4::Text1_GotFocus()
@@ -180,18 +161,19 @@ bool Form4::eventFilter(QObject* watched, QEvent* event)
     if (watched == Text1) {
         if (event->type() == QEvent::FocusIn) {
             Text1_GotFocus();
+        } else if (event->type() == QEvent::KeyRelease) {
+            Is_Auto_Repeat(static_cast<const QKeyEvent&>(*event));
         } else if (event->type() == QEvent::KeyPress) {
-            const int code = Virtual_Key_Code(*static_cast<QKeyEvent*>(event));
+            const auto& key = static_cast<const QKeyEvent&>(*event);
+            if (!Is_Auto_Repeat(key))
+                pressed_here_.insert(key.key());
+            else if (!pressed_here_.count(key.key()))
+                return true;
+            const int code = Virtual_Key_Code(key);
             Text1_KeyDown(code, 0);
             if (code == Key_Code_Enter)
                 return true;
         }
     }
     return QWidget::eventFilter(watched, event);
-}
-
-void Form4::closeEvent(QCloseEvent* event)
-{
-    Form_Unload();
-    event->accept();
 }

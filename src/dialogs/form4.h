@@ -3,33 +3,30 @@
 #pragma once
 
 #include <array>
+#include <set>
 
 #include <QLabel>
 #include <QLineEdit>
-#include <QPointer>
 #include <QPushButton>
 #include <QTimer>
-#include <QWidget>
 
+#include "dialogs/game_dialog.h"
 #include "display/surface.h"
 
-class Form4 : public QWidget {
+class Form4 : public Game_Dialog {
     Q_OBJECT
 public:
     // Builds and loads the dialog (the score goes into the table here); closing it stores
     // the name, enables game_window again and deletes the dialog.
     explicit Form4(QWidget* game_window);
-    ~Form4() override;
 
     void Form_Load();
-    void Form_Unload();
 
     void Text1_GotFocus();
     void Text1_KeyDown(int key_code, int shift);
     void Command1_Click();
     void Timer1_Timer();
 
-    Surface* Client = nullptr;           // the teal client area 200 × 152
     std::array<QLabel*, 4> Label1{};     // congratulation, "順位", "スコア", "名前"
     std::array<QLabel*, 2> Label2{};     // the place and the score
     int Label2_Tag = 0;                  // the place the new score took, 0..2
@@ -41,12 +38,13 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
+    void Unload_Steps() override;
 
 private:
     void Build_Controls();
     void Draw_Dancer(Surface& box, int sheet_x);
 
-    QPointer<QWidget> game_window_;
-    bool unloaded_ = false;
+    // Keys pressed since the dialog opened; the repeats of any other key are a key held
+    // through the end of the game, not typing.
+    std::set<int> pressed_here_;
 };

@@ -2,7 +2,6 @@
 
 #include <QLabel>
 
-#include "dialogs/dialog_placement.h"
 #include "dialogs/form4.h"
 #include "display/form1.h"
 #include "rules/game_over.h"
@@ -40,8 +39,7 @@ public:
 
     void Open_High_Score_Dialog() override
     {
-        auto* dialog = new Form4(&window_);
-        Show_Dialog_At(*dialog, window_, QPoint(88, 40));
+        (new Form4(&window_))->Open_At(QPoint(88, 40));
     }
 
 private:

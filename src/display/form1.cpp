@@ -8,42 +8,32 @@
 #include <QScreen>
 
 #include "core/key_codes.h"
+#include "core/module1.h"
 #include "display/game_font.h"
 #include "display/pictures.h"
 #include "display/transparent_label.h"
 
 namespace {
 
-Form1* the_game_window = nullptr;
-
 const QColor Black(0, 0, 0);
 
 }  // namespace
 
-Form1* Game_Window()
-{
-    return the_game_window;
-}
-
 Form1::Form1()
 {
-    the_game_window = this;
     setWindowTitle(QStringLiteral("でるぼん"));
     setWindowIcon(Game_Pictures().icon);
-    // A fixed single border: no maximise box, no resizing.
-    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                   | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint
-                   | Qt::MSWindowsFixedSizeDialogHint);
+    // A fixed single border: no maximise box, no resizing. Without the customize hint the
+    // window manager would add its default buttons.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                   | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
+                   | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     Build_Controls();
     Build_Menus();
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
 
-Form1::~Form1()
-{
-    if (the_game_window == this)
-        the_game_window = nullptr;
-}
+Form1::~Form1() = default;
 
 void Form1::Build_Controls()
 {
@@ -151,27 +141,36 @@ bool Form1::eventFilter(QObject* watched, QEvent* event)
 {
     const auto type = event->type();
     if (type == QEvent::KeyPress || type == QEvent::KeyRelease) {
-        auto* key = static_cast<QKeyEvent*>(event);
-        const int code = Virtual_Key_Code(*key);
-        const int shift = 0;
+        const auto& qt_key = static_cast<const QKeyEvent&>(*event);
+        const Key_Event key{Game_Mode, Virtual_Key_Code(qt_key), Is_Auto_Repeat(qt_key),
+                            qt_key.modifiers().testFlag(Qt::AltModifier)};
         if (type == QEvent::KeyPress) {
             if (watched == Picture2)
-                Picture2_KeyDown(code, shift);
+                Picture2_KeyDown(key);
             else if (watched == Picture5)
-                Picture5_KeyDown(code, shift);
+                Picture5_KeyDown(key);
             else if (watched == Picture1)
-                Picture1_KeyDown(code, shift);
-        } else if (watched == Picture2 && !key->isAutoRepeat()) {
-            // The toolkit's auto-repeat sends release/press pairs; only a real release lets go.
-            Picture2_KeyUp(code, shift);
+                Picture1_KeyDown(key);
+        } else if (watched == Picture2) {
+            Picture2_KeyUp(key);
         }
         return true;
     }
+    if (type == QEvent::FocusOut && watched == Picture2)
+        Picture2_LostFocus();
     if (type == QEvent::MouseButtonPress && watched == Picture1) {
         Picture1_Click();
         return true;
     }
     return QMainWindow::eventFilter(watched, event);
+}
+
+void Form1::changeEvent(QEvent* event)
+{
+    // Disabling the window for a dialog took the focus away; the next key must act again.
+    if (event->type() == QEvent::EnabledChange && isEnabled())
+        Focus_Key_Picture();
+    QMainWindow::changeEvent(event);
 }
 
 void Form1::closeEvent(QCloseEvent* event)

@@ -9,8 +9,10 @@
 #include <QMainWindow>
 #include <QTimer>
 
+#include "core/key_policy.h"
 #include "display/surface.h"
 #include "rules/screen.h"
+#include "shell/sound.h"
 
 class Form1 : public QMainWindow, public Screen {
     Q_OBJECT
@@ -31,12 +33,15 @@ public:
     // Writes Delvano.ini with the table as it stands; false (after the message) when it failed.
     bool Save_Settings();
 
-    // Keyboard, as virtual-key codes (Z 90, left 37, right 39); the shift state is ignored.
-    void Picture2_KeyDown(int key_code, int shift);
-    void Picture2_KeyUp(int key_code, int shift);
-    void Picture5_KeyDown(int key_code, int shift);
-    void Picture1_KeyDown(int key_code, int shift);
+    // Keyboard: the key policy decides, these carry it out.
+    void Picture2_KeyDown(const Key_Event& key);
+    void Picture2_KeyUp(const Key_Event& key);
+    void Picture2_LostFocus();
+    void Picture5_KeyDown(const Key_Event& key);
+    void Picture1_KeyDown(const Key_Event& key);
     void Picture1_Click();
+    // The picture that takes the keys in the current look gets the keyboard focus.
+    void Focus_Key_Picture();
 
     // Menu commands.
     void mnuG1_Click();
@@ -103,15 +108,15 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
     void Build_Controls();
     void Build_Menus();
     void Centre_On_Screen();
+    void Carry_Out(Key_Effect effect, int key_code);
 
+    Effect_Bank effects_;
     bool unloaded_ = false;
 };
-
-// Every window exists once and is reachable by name; this is the game window.
-Form1* Game_Window();

@@ -1,6 +1,7 @@
 #include "display/pictures.h"
 
 #include <QFile>
+#include <QtGlobal>
 
 static void init_resources()
 {
@@ -8,6 +9,8 @@ static void init_resources()
 }
 
 namespace {
+
+const Picture_Store* current_store = nullptr;
 
 QImage load(const QString& path)
 {
@@ -36,8 +39,20 @@ Pictures load_all()
 
 }  // namespace
 
+Picture_Store::Picture_Store() : pictures_(load_all())
+{
+    current_store = this;
+}
+
+Picture_Store::~Picture_Store()
+{
+    if (current_store == this)
+        current_store = nullptr;
+}
+
 const Pictures& Game_Pictures()
 {
-    static const Pictures pictures = load_all();
-    return pictures;
+    if (!current_store)
+        qFatal("the pictures are used before they are loaded or after they are gone");
+    return current_store->pictures();
 }

@@ -1,5 +1,5 @@
-// The four pictures and the icon, compiled into the program. Loaded once, as RGB32 so the
-// blit can work on them directly.
+// The four pictures and the icon, compiled into the program, as RGB32 so the blit can work on
+// them directly.
 #pragma once
 
 #include <QIcon>
@@ -14,6 +14,22 @@ struct Pictures {
     QIcon icon;         // every size of the icon, for window decorations
 };
 
+// Holds the loaded pictures for as long as it lives. The program makes one right after the
+// application object, so no picture outlives the application that its icon's pixmaps need.
+class Picture_Store {
+public:
+    Picture_Store();
+    ~Picture_Store();
+    Picture_Store(const Picture_Store&) = delete;
+    Picture_Store& operator=(const Picture_Store&) = delete;
+
+    const Pictures& pictures() const { return pictures_; }
+
+private:
+    Pictures pictures_;
+};
+
+// The pictures of the store alive now; there must be one.
 const Pictures& Game_Pictures();
 
 inline const QImage& Sheet()

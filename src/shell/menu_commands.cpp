@@ -2,7 +2,6 @@
 #include <QString>
 
 #include "core/module1.h"
-#include "dialogs/dialog_placement.h"
 #include "dialogs/form2.h"
 #include "dialogs/form3.h"
 #include "display/form1.h"
@@ -29,9 +28,7 @@ void Form1::mnuG5_Click()
 
 void Form1::mnuO4_Click()
 {
-    setEnabled(false);
-    auto* dialog = new Form2(this);
-    Show_Dialog_At(*dialog, *this, QPoint(-8, 20));
+    (new Form2(this))->Open_At(QPoint(-8, 20));
 }
 
 void Form1::mnuH1_Click()
@@ -41,7 +38,5 @@ void Form1::mnuH1_Click()
 
 void Form1::mnuH3_Click()
 {
-    setEnabled(false);
-    auto* dialog = new Form3(this);
-    Show_Dialog_At(*dialog, *this, QPoint(74, 40));
+    (new Form3(this))->Open_At(QPoint(74, 40));
 }

@@ -1,8 +1,5 @@
 #include "shell/sound.h"
 
-#include <map>
-#include <memory>
-
 #include <QAction>
 #include <QFileInfo>
 #include <QAudioDevice>
@@ -14,27 +11,7 @@
 
 namespace {
 
-// One effect object per file, kept loaded, so a repeated effect starts without a delay.
-class Effect_Bank {
-public:
-    void Play(const QString& path)
-    {
-        auto& effect = effects_[path];
-        if (!effect) {
-            effect = std::make_unique<QSoundEffect>();
-            effect->setSource(QUrl::fromLocalFile(path));
-        }
-        if (playing_ && playing_ != effect.get())
-            playing_->stop();
-        effect->stop();
-        effect->play();
-        playing_ = effect.get();
-    }
-
-private:
-    std::map<QString, std::unique_ptr<QSoundEffect>> effects_;
-    QSoundEffect* playing_ = nullptr;
-};
+Effect_Bank* current_bank = nullptr;
 
 Sound_Player& player()
 {
@@ -52,11 +29,36 @@ void play_for_real(const QString& path)
         told = true;
         return;
     }
-    static Effect_Bank bank;
-    bank.Play(path);
+    if (current_bank)
+        current_bank->Play(path);
 }
 
 }  // namespace
+
+Effect_Bank::Effect_Bank()
+{
+    current_bank = this;
+}
+
+Effect_Bank::~Effect_Bank()
+{
+    if (current_bank == this)
+        current_bank = nullptr;
+}
+
+void Effect_Bank::Play(const QString& path)
+{
+    auto& effect = effects_[path];
+    if (!effect) {
+        effect = std::make_unique<QSoundEffect>();
+        effect->setSource(QUrl::fromLocalFile(path));
+    }
+    if (playing_ && playing_ != effect.get())
+        playing_->stop();
+    effect->stop();
+    effect->play();
+    playing_ = effect.get();
+}
 
 void Set_Sound_Player(Sound_Player p)
 {

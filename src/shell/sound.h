@@ -3,11 +3,32 @@
 #pragma once
 
 #include <functional>
+#include <map>
+#include <memory>
 #include <string>
 
 #include <QString>
 
 class QAction;
+class QSoundEffect;
+
+// The game window's loaded effects, one object per file so a repeated effect starts without a
+// delay. While one exists, `Sound` plays through it; it must go before the application does,
+// because its effects hold on to the audio back end.
+class Effect_Bank {
+public:
+    Effect_Bank();
+    ~Effect_Bank();
+    Effect_Bank(const Effect_Bank&) = delete;
+    Effect_Bank& operator=(const Effect_Bank&) = delete;
+
+    // Cuts off the effect still sounding and starts this one.
+    void Play(const QString& path);
+
+private:
+    std::map<QString, std::unique_ptr<QSoundEffect>> effects_;
+    QSoundEffect* playing_ = nullptr;
+};
 
 // Plays the file at path at once, cutting off the effect still sounding; never blocks.
 using Sound_Player = std::function<void(const QString& path)>;

@@ -1,124 +1,50 @@
-// What a key press does, sent as real key events to the pictures of the game window.
+// What a key does by game mode: one row per case of the key policy the handlers carry out.
 #include <gtest/gtest.h>
 
-#include <QCoreApplication>
-#include <QKeyEvent>
-
-#include "core/module1.h"
-#include "display/form1.h"
+#include "core/key_codes.h"
+#include "core/key_policy.h"
 
 namespace {
 
-class Keys : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        Reset_Module1();
-        Wait_Value.fill(0);  // the entry animation of a new game then only yields
-        window = std::make_unique<Form1>();
-        window->show();
-    }
+struct Key_Row { Key_Target target; bool down; Key_Event key; Key_Effect effect; };  // key: mode, code, repeat, Alt
 
-    void press(QWidget* target, Qt::Key key, Qt::KeyboardModifiers mods = Qt::NoModifier,
-               bool repeat = false)
-    {
-        QKeyEvent event(QEvent::KeyPress, key, mods, QString(), repeat);
-        QCoreApplication::sendEvent(target, &event);
-    }
-
-    void release(QWidget* target, Qt::Key key, bool repeat = false)
-    {
-        QKeyEvent event(QEvent::KeyRelease, key, Qt::NoModifier, QString(), repeat);
-        QCoreApplication::sendEvent(target, &event);
-    }
-
-    std::unique_ptr<Form1> window;
-};
-
-TEST_F(Keys, DuringPlayTheThreeKeysSetAndClearTheirOwnFlag)
+void PrintTo(const Key_Row& row, std::ostream* out)
 {
-    Game_Mode = 1;
-    Key_State = "000";
-    press(window->Picture2, Qt::Key_Z, Qt::ShiftModifier);
-    EXPECT_EQ(Key_State, "100");
-    press(window->Picture2, Qt::Key_Right);
-    EXPECT_EQ(Key_State, "101");
-    press(window->Picture2, Qt::Key_Left);
-    EXPECT_EQ(Key_State, "111");
-    press(window->Picture2, Qt::Key_X);
-    EXPECT_EQ(Key_State, "111");
-    release(window->Picture2, Qt::Key_Z);
-    EXPECT_EQ(Key_State, "011");
-    release(window->Picture2, Qt::Key_Left);
-    EXPECT_EQ(Key_State, "001");
-    EXPECT_EQ(Game_Mode, 1);
+    *out << (row.target == Key_Target::Picture2 ? "Picture2" : "Picture5") << (row.down ? "Down" : "Up") << "_Mode"
+         << row.key.game_mode << "_Key" << row.key.key_code << (row.key.auto_repeat ? "_Repeat" : "") << (row.key.alt_held ? "_Alt" : "");
 }
 
-TEST_F(Keys, AnAutoRepeatedReleaseDoesNotLetGo)
+constexpr Key_Target P2 = Key_Target::Picture2, P5 = Key_Target::Picture5;
+constexpr int Space = 32, H = 72, Z = Key_Code_Z, Left = Key_Code_Left, Right = Key_Code_Right;
+constexpr Key_Effect None = Key_Effect::None, Start = Key_Effect::Start_Game;
+
+class Key_Policy : public ::testing::TestWithParam<Key_Row> {};
+
+TEST_P(Key_Policy, DecidesWhatTheKeyDoes)
 {
-    Game_Mode = 1;
-    Key_State = "000";
-    press(window->Picture2, Qt::Key_Right);
-    release(window->Picture2, Qt::Key_Right, true);
-    press(window->Picture2, Qt::Key_Right, Qt::NoModifier, true);
-    EXPECT_EQ(Key_State, "001");
-    release(window->Picture2, Qt::Key_Right);
-    EXPECT_EQ(Key_State, "000");
+    const Key_Row& row = GetParam();
+    EXPECT_EQ(row.down ? Key_Down_Effect(row.target, row.key) : Key_Up_Effect(row.target, row.key), row.effect);
 }
 
-TEST_F(Keys, DuringGameOverNoKeyDoesAnything)
-{
-    Game_Mode = 2;
-    Key_State = "010";
-    const uint64_t serial = Game_Serial;
-    press(window->Picture2, Qt::Key_Z);
-    press(window->Picture2, Qt::Key_Space);
-    release(window->Picture2, Qt::Key_Left);
-    EXPECT_EQ(Game_Mode, 2);
-    EXPECT_EQ(Key_State, "010");
-    EXPECT_EQ(Game_Serial, serial);
-}
-
-TEST_F(Keys, OnTheTitleAnyKeyStartsAGame)
-{
-    for (Qt::Key key : {Qt::Key_Z, Qt::Key_Left, Qt::Key_A, Qt::Key_Escape}) {
-        Game_Mode = 0;
-        press(window->Picture2, key);
-        EXPECT_EQ(Game_Mode, 1) << key;
-        EXPECT_EQ(Key_State, "000");
-        EXPECT_EQ(Life, 10);
-        EXPECT_TRUE(window->Picture3->isVisibleTo(window.get()));
-        EXPECT_FALSE(window->Picture5->isVisibleTo(window.get()));
-    }
-}
-
-TEST_F(Keys, AKeyOnTheTitlePictureStartsAGameInEveryMode)
-{
-    for (int mode : {0, 1, 2, 3}) {
-        Game_Mode = mode;
-        const uint64_t serial = Game_Serial;
-        press(window->Picture5, Qt::Key_B);
-        EXPECT_EQ(Game_Mode, 1);
-        EXPECT_GT(Game_Serial, serial);
-    }
-}
-
-TEST_F(Keys, AKeyOrClickOnTheFieldOnlyMovesTheFocus)
-{
-    window->Show_Play_Look();
-    Game_Mode = 1;
-    Key_State = "000";
-    const uint64_t serial = Game_Serial;
-    press(window->Picture1, Qt::Key_Z);
-    EXPECT_EQ(Key_State, "000");
-    EXPECT_EQ(window->focusWidget(), window->Picture2);
-
-    window->Picture5->setFocus();
-    QMouseEvent click(QEvent::MouseButtonPress, QPointF(5, 5), QPointF(5, 5), Qt::LeftButton,
-                      Qt::LeftButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(window->Picture1, &click);
-    EXPECT_EQ(window->focusWidget(), window->Picture2);
-    EXPECT_EQ(Game_Serial, serial);
-}
+INSTANTIATE_TEST_SUITE_P(Rows, Key_Policy, ::testing::Values(
+    // Playing: the three keys hold their flags, repeats and Alt included; real releases drop them.
+    Key_Row{P2, true, {1, Z, false, false}, Key_Effect::Hold_Flag},
+    Key_Row{P2, true, {1, Left, true, true}, Key_Effect::Hold_Flag},
+    Key_Row{P2, true, {1, Space, false, false}, None},
+    Key_Row{P2, false, {1, Right, false, false}, Key_Effect::Drop_Flag},
+    Key_Row{P2, false, {1, Z, true, false}, None},
+    Key_Row{P2, true, {2, Space, false, false}, None},  // the game-over sequence ignores keys
+    // Idle, or just after the high-score dialog: only a fresh press of a real key starts a game.
+    Key_Row{P2, true, {0, Z, false, false}, Start},
+    Key_Row{P2, true, {3, Space, false, false}, Start},
+    Key_Row{P2, true, {0, Z, true, false}, None},
+    Key_Row{P2, true, {0, Key_Code_Alt, false, true}, None},
+    Key_Row{P2, true, {0, H, false, true}, None},
+    Key_Row{P2, true, {3, Key_Code_Shift, false, false}, None},
+    Key_Row{P2, true, {0, Key_Code_Windows, false, false}, None},
+    // The title picture: in any mode, with the same exceptions.
+    Key_Row{P5, true, {2, Space, false, false}, Start},
+    Key_Row{P5, true, {0, Z, true, false}, None},
+    Key_Row{P5, true, {0, Key_Code_Control, false, false}, None}));
 
 }  // namespace

@@ -2,68 +2,53 @@
 
 #include <QDeadlineTimer>
 #include <QDir>
-#include <QFile>
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QThread>
 
-namespace {
-
-QString tool_path(const QString& name)
-{
-    return QStandardPaths::findExecutable(name);
-}
-
-void stop(QProcess& process)
-{
-    if (process.state() == QProcess::NotRunning)
-        return;
-    process.terminate();
-    if (!process.waitForFinished(3000)) {
-        process.kill();
-        process.waitForFinished();
-    }
-}
-
-}  // namespace
+static QString tool_path(const QString& name) { return QStandardPaths::findExecutable(name); }
 
 Live_Desktop::Live_Desktop(Live_Desktop_Options options) : with_sound_(options.sound_server)
 {
-    for (const char* needed : {"Xvfb", "xdotool", "xprop", "xwininfo", "import"})
-        if (tool_path(needed).isEmpty())
-            error_ += QStringLiteral("%1 is not installed; ").arg(needed);
-    if (options.window_manager && tool_path("openbox").isEmpty())
-        error_ += QStringLiteral("openbox is not installed; ");
-    if (options.sound_server && (tool_path("pulseaudio").isEmpty() || tool_path("pactl").isEmpty()))
-        error_ += QStringLiteral("pulseaudio or pactl is not installed; ");
-    if (!error_.isEmpty())
-        return;
-    const QString program = QStringLiteral(DELVANO_PROGRAM_DIR);
+    const QString program = QStringLiteral(DELVANO_PROGRAM_DIR), runtime = scratch_.filePath("runtime");
     QDir().mkpath(program_dir());
-    QDir().mkpath(scratch_.filePath("runtime"));
-    QFile::setPermissions(scratch_.filePath("runtime"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    QDir().mkpath(runtime);
+    QFile::setPermissions(runtime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     for (const QString& name : QDir(program).entryList(QDir::Files))
         if (!QFile::copy(program + "/" + name, program_dir() + "/" + name))
-            error_ = QStringLiteral("cannot copy %1 into the scratch folder").arg(name);
-    if (error_.isEmpty() && !start_x_server())
-        error_ = QStringLiteral("Xvfb did not start: ") + xvfb_.readAllStandardError();
-    if (error_.isEmpty() && options.window_manager && !start_window_manager())
-        error_ = QStringLiteral("openbox did not take the screen");
-    if (error_.isEmpty() && options.sound_server && !start_sound_server())
-        error_ = QStringLiteral("PulseAudio did not answer: ") + sound_server_.readAllStandardError();
+            error_ += "cannot copy " + name + ". ";
+    // -displayfd: the server picks a free display and writes its number once it takes clients.
+    xvfb_.start(tool_path("Xvfb"), {"-displayfd", "1", "-screen", "0", "800x600x24", "-nolisten", "tcp"});
+    QByteArray number;
+    const QDeadlineTimer deadline(10000);
+    while (!number.contains('\n') && xvfb_.waitForReadyRead(int(deadline.remainingTime())))
+        number += xvfb_.readAllStandardOutput();
+    display_ = ":" + QString::fromLatin1(number.trimmed());
+    error_ += number.contains('\n') ? "" : "Xvfb did not start. ";
+    if (error_.isEmpty() && options.window_manager) {
+        window_manager_.setProcessEnvironment(environment());
+        window_manager_.setProcessChannelMode(QProcess::ForwardedChannels);  // unread pipes stalled it
+        window_manager_.start(tool_path("openbox"), {"--sm-disable"});
+        if (!wait_until([this] { return xprop("-root", "_NET_SUPPORTING_WM_CHECK").contains("window id"); }, 20000))
+            error_ += "openbox did not take the screen. ";
+    }
+    if (error_.isEmpty() && options.sound_server) {
+        sound_server_.setProcessEnvironment(environment());
+        sound_server_.start(tool_path("pulseaudio"), {"-n", "--daemonize=no", "--exit-idle-time=-1",
+            "--use-pid-file=no", "-L", "module-null-sink", "-L", "module-native-protocol-unix"});
+        if (!wait_until([this] { return run("pactl", {"info"}).contains("Server Name"); }, 10000))
+            error_ += "PulseAudio did not answer. ";
+    }
 }
 
 Live_Desktop::~Live_Desktop()
 {
-    stop(game_);
-    stop(sound_server_);
-    stop(window_manager_);
-    stop(xvfb_);
-}
-
-QString Live_Desktop::program_dir() const
-{
-    return scratch_.filePath("Delvano");
+    for (QProcess* process : {&game_, &sound_server_, &window_manager_, &xvfb_}) {
+        process->terminate();
+        if (!process->waitForFinished(3000))
+            process->kill();
+        process->waitForFinished();
+    }
 }
 
 QProcessEnvironment Live_Desktop::environment() const
@@ -73,70 +58,18 @@ QProcessEnvironment Live_Desktop::environment() const
     env.insert("HOME", scratch_.path());
     env.insert("XDG_RUNTIME_DIR", scratch_.filePath("runtime"));
     env.remove("QT_QPA_PLATFORM");
-    env.remove("WAYLAND_DISPLAY");
-    // Without a server of our own, no client may find (or spawn) somebody else's.
-    if (!with_sound_)
-        env.insert("PULSE_SERVER", scratch_.filePath("runtime/no-sound-server"));
+    if (!with_sound_)  // no client may find, or spawn, somebody else's server
+        env.insert("PULSE_SERVER", scratch_.filePath("runtime/none"));
     return env;
 }
 
-bool Live_Desktop::start_x_server()
+bool Live_Desktop::start_game(const QProcessEnvironment& env)
 {
-    // -displayfd 1: the server picks a free display and writes its number once it accepts
-    // connections, so neither a fixed number nor a sleep is needed.
-    xvfb_.start(tool_path("Xvfb"), {"-displayfd", "1", "-screen", "0", "800x600x24",
-                                    "-nolisten", "tcp"});
-    if (!xvfb_.waitForStarted())
-        return false;
-    QByteArray number;
-    const QDeadlineTimer deadline(10000);
-    while (!number.contains('\n') && !deadline.hasExpired()
-           && xvfb_.waitForReadyRead(int(deadline.remainingTime())))
-        number += xvfb_.readAllStandardOutput();
-    if (!number.contains('\n'))
-        return false;
-    display_ = ":" + QString::fromLatin1(number.trimmed());
-    return true;
-}
-
-bool Live_Desktop::start_window_manager()
-{
-    window_manager_.setProcessEnvironment(environment());
-    window_manager_.start(tool_path("openbox"), {"--sm-disable"});
-    return window_manager_.waitForStarted() && wait_until([this] {
-               return xprop("-root", "_NET_SUPPORTING_WM_CHECK").contains("window id");
-           });
-}
-
-bool Live_Desktop::start_sound_server()
-{
-    sound_server_.setProcessEnvironment(environment());
-    sound_server_.start(tool_path("pulseaudio"),
-                        {"-n", "--daemonize=no", "--exit-idle-time=-1", "--use-pid-file=no",
-                         "-L", "module-null-sink", "-L", "module-native-protocol-unix"});
-    if (!sound_server_.waitForStarted())
-        return false;
-    return wait_until([this] {
-        QProcess pactl;
-        pactl.setProcessEnvironment(environment());
-        pactl.start(tool_path("pactl"), {"info"});
-        return pactl.waitForFinished(2000) && pactl.exitStatus() == QProcess::NormalExit
-               && pactl.exitCode() == 0;
-    }, 10000);
-}
-
-bool Live_Desktop::start_game(const QStringList& extra_environment)
-{
-    QProcessEnvironment env = environment();
-    for (const QString& entry : extra_environment)
-        env.insert(entry.section('=', 0, 0), entry.section('=', 1));
-    game_.setProcessEnvironment(env);
+    game_.setProcessEnvironment(env.isEmpty() ? environment() : env);
     game_.setWorkingDirectory(program_dir());
     game_.setProcessChannelMode(QProcess::ForwardedChannels);
     game_.start(program_dir() + "/delvano", {});
-    if (!game_.waitForStarted())
-        return false;
-    game_window_ = find_window("^でるぼん$", 10000);
+    game_window_ = game_.waitForStarted() ? find_window("^でるぼん$", 10000) : QString();
     return !game_window_.isEmpty();
 }
 
@@ -147,104 +80,45 @@ std::optional<int> Live_Desktop::wait_for_exit(int timeout_ms)
     return game_.exitStatus() == QProcess::NormalExit ? game_.exitCode() : -1;
 }
 
-QString Live_Desktop::find_window(const QString& title_regex, int timeout_ms)
+QString Live_Desktop::find_window(const QString& title_pattern, int timeout_ms)
 {
+    const QStringList search{"search", "--all", "--onlyvisible", "--pid", QString::number(game_.processId()), "--name", title_pattern};
     QString found;
-    wait_until([&] {
-        found = run("xdotool", {"search", "--all", "--onlyvisible", "--pid",
-                                QString::number(game_.processId()), "--name", title_regex})
-                    .section('\n', 0, 0).trimmed();
-        return !found.isEmpty();
-    }, timeout_ms);
+    wait_until([&] { return !(found = run("xdotool", search).section('\n', 0, 0).trimmed()).isEmpty(); }, timeout_ms);
     return found;
-}
-
-bool Live_Desktop::is_mapped(const QString& window)
-{
-    return run("xwininfo", {"-id", window}).contains("IsViewable");
-}
-
-void Live_Desktop::key(const QString& keysym)
-{
-    run("xdotool", {"key", keysym});
-}
-
-void Live_Desktop::keydown(const QString& keysym)
-{
-    run("xdotool", {"keydown", keysym});
-}
-
-void Live_Desktop::keyup(const QString& keysym)
-{
-    run("xdotool", {"keyup", keysym});
-}
-
-void Live_Desktop::focus(const QString& window)
-{
-    run("xdotool", {window_manager_.state() == QProcess::Running ? "windowactivate" : "windowfocus",
-                    "--sync", window});
-}
-
-void Live_Desktop::close_window(const QString& window)
-{
-    // openbox's own binding for its Close action, the same message the close box sends.
-    focus(window);
-    key("alt+F4");
 }
 
 QString Live_Desktop::xprop(const QString& window, const char* property)
 {
-    const QStringList target = window == "-root" ? QStringList{"-root"} : QStringList{"-id", window};
-    // "NAME(TYPE) = value", or "NAME(WINDOW): window id # 0x..."; "NAME:  not found." when unset.
-    const QString line = run("xprop", target + QStringList{property}).trimmed();
+    // "NAME(TYPE) = value" or "NAME(WINDOW): window id # 0x..."; "NAME:  not found." when unset.
+    QStringList target = window == "-root" ? QStringList{"-root"} : QStringList{"-id", window};
+    const QString line = run("xprop", target << property).trimmed();
     const int type_end = line.indexOf(')');
-    if (type_end < 0)
-        return {};
-    return line.mid(type_end + 1).remove(QRegularExpression(R"(^(:| =) )"));
-}
-
-QString Live_Desktop::title(const QString& window)
-{
-    const QString value = xprop(window, "_NET_WM_NAME");
-    return value.size() >= 2 ? value.mid(1, value.size() - 2) : value;
+    return type_end < 0 ? QString() : line.mid(type_end + 1).remove(QRegularExpression("^(:| =) "));
 }
 
 QRect Live_Desktop::outer_frame(const QString& window)
 {
     const QString info = run("xwininfo", {"-id", window});
-    auto number = [&info](const char* label) {
-        const QRegularExpression pattern(QString::fromLatin1(label) + R"(:\s+(-?\d+))");
-        return pattern.match(info).captured(1).toInt();
-    };
-    const QStringList extents = xprop(window, "_NET_FRAME_EXTENTS").split(", ");
+    const auto at = [&info](const QString& label) { return QRegularExpression(label + R"(:\s+(-?\d+))").match(info).captured(1).toInt(); };
+    const QStringList extents = xprop(window, "_NET_FRAME_EXTENTS").split(", ");  // left, right, top, bottom
     const auto extent = [&extents](int i) { return extents.size() == 4 ? extents[i].toInt() : 0; };
-    return {number("Absolute upper-left X") - extent(0), number("Absolute upper-left Y") - extent(2),
-            number("Width") + extent(0) + extent(1), number("Height") + extent(2) + extent(3)};
+    return QRect(at("Absolute upper-left X"), at("Absolute upper-left Y"), at("Width"), at("Height"))
+        .adjusted(-extent(0), -extent(2), extent(1), extent(3));
 }
 
-QStringList Live_Desktop::stacking()
+QImage Live_Desktop::screenshot(const QString& window)
 {
-    QStringList windows;
-    for (const QString& id : xprop("-root", "_NET_CLIENT_LIST_STACKING").split(", "))
-        windows << QString::number(id.section(' ', -1).toUInt(nullptr, 0));
-    return windows;
+    run("import", {"-display", display_, "-window", window, scratch_.filePath("screen.png")});
+    return QImage(scratch_.filePath("screen.png")).convertToFormat(QImage::Format_RGB32);
 }
 
-QImage Live_Desktop::screenshot()
-{
-    const QString file = scratch_.filePath("screen.png");
-    run("import", {"-display", display_, "-window", "root", file});
-    return QImage(file).convertToFormat(QImage::Format_RGB32);
-}
-
-QString Live_Desktop::run(const QString& tool, const QStringList& args, int* exit_code)
+QString Live_Desktop::run(const QString& tool, const QStringList& args)
 {
     QProcess process;
     process.setProcessEnvironment(environment());
     process.start(tool_path(tool), args);
-    const bool finished = process.waitForFinished(20000);
-    if (exit_code)
-        *exit_code = finished && process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    process.waitForFinished(20000);
     return QString::fromUtf8(process.readAllStandardOutput());
 }
 
@@ -254,7 +128,7 @@ bool Live_Desktop::wait_until(const std::function<bool()>& done, int timeout_ms)
     while (!done()) {
         if (deadline.hasExpired())
             return false;
-        QThread::msleep(20);  // the interval between two polls, not a wait for anything
+        QThread::msleep(20);  // the pause between two polls, not a wait for anything
     }
     return true;
 }

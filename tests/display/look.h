@@ -31,14 +31,17 @@ inline int differing(const QImage& shot, QPoint at, const QImage& picture)
     return differ;
 }
 
-// Pixels of text in that colour: its hue and saturation at half its brightness or more.
+// Pixels of text in that colour: its hue and saturation (pale for white) at half its brightness
+// or more.
 inline int pixels_of(const QImage& shot, QRect area, QColor colour)
 {
     int count = 0;
     for (int i = 0; i < area.width() * area.height(); ++i) {
         const QColor c = shot.pixelColor(area.topLeft() + QPoint(i % area.width(), i / area.width()));
-        count += 2 * c.value() >= colour.value() && std::abs(c.hsvHue() - colour.hsvHue()) < 3
-                 && std::abs(c.hsvSaturation() - colour.hsvSaturation()) < 8;
+        // Antialiased white strokes on a coloured tile come out pale rather than pure white.
+        const bool grey = colour.hsvHue() < 0;
+        count += 2 * c.value() >= colour.value() && (grey ? c.hsvSaturation() < 64
+                 : std::abs(c.hsvHue() - colour.hsvHue()) < 3 && std::abs(c.hsvSaturation() - colour.hsvSaturation()) < 8);
     }
     return count;
 }

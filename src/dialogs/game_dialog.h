@@ -1,0 +1,52 @@
+// What the game's small dialogs share: a client area tiled from a sheet texture, the game window
+// locked while they exist, placement at an offset from the game window's outer corner above it,
+// Esc as the close box, and one unload that always hands the keyboard back to the game.
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QLabel>
+#include <QPoint>
+#include <QPointer>
+#include <QSize>
+#include <QString>
+#include <QWidget>
+
+#include "display/surface.h"
+
+class Game_Dialog : public QWidget {
+    Q_OBJECT
+public:
+    // Moves the dialog's frame to the game window's frame corner plus the offset (the screen
+    // edge does not push it back) and shows it above the game window without waiting.
+    void Open_At(QPoint offset);
+
+    // The dialog's own unload steps, then the game window enabled again with the keyboard on
+    // its digger box. Runs once, whichever way the dialog closes.
+    void Form_Unload();
+
+    Surface* Client = nullptr;  // the tiled client area
+
+protected:
+    // Disables the game window at once; the dialog lives no longer than the game window.
+    // texture is the top-left pixel of the sheet cell the background is tiled with.
+    Game_Dialog(QWidget* game_window, const QString& title, QSize client, QPoint texture);
+
+    // Paints the texture over the whole client area, the last row and column clipped.
+    void Tile_Background();
+    // What this dialog itself does as it closes, before the game window takes over again.
+    virtual void Unload_Steps() {}
+
+    void keyPressEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    QPointer<QWidget> game_window_;
+    QPoint texture_;
+    bool unloaded_ = false;
+};
+
+// A label that only shows its text over the tiles beneath it.
+QLabel* Dialog_Label(QWidget* parent, int left, int top, int width, int height,
+                     const QColor& colour, const QFont& font, Qt::Alignment align,
+                     const QString& text);
