@@ -1,6 +1,7 @@
 #include "core/key_policy.h"
 
 #include "core/key_codes.h"
+#include "core/module1.h"
 
 int Flag_Position(int key_code)
 {
@@ -34,9 +35,9 @@ Key_Effect Key_Down_Effect(Key_Target target, const Key_Event& key)
     if (target == Key_Target::Picture5)
         return Is_Any_Key(key) ? Key_Effect::Start_Game : Key_Effect::None;
     switch (key.game_mode) {
-    case 1:
+    case Mode_Playing:
         return Flag_Position(key.key_code) ? Key_Effect::Hold_Flag : Key_Effect::None;
-    case 2:
+    case Mode_Game_Over:
         return Key_Effect::None;
     default:
         return Is_Any_Key(key) ? Key_Effect::Start_Game : Key_Effect::None;
@@ -46,7 +47,7 @@ Key_Effect Key_Down_Effect(Key_Target target, const Key_Event& key)
 Key_Effect Key_Up_Effect(Key_Target target, const Key_Event& key)
 {
     // The toolkit's auto-repeat sends release/press pairs; only a real release lets go.
-    if (target != Key_Target::Picture2 || key.game_mode != 1 || key.auto_repeat)
+    if (target != Key_Target::Picture2 || key.game_mode != Mode_Playing || key.auto_repeat)
         return Key_Effect::None;
     return Flag_Position(key.key_code) ? Key_Effect::Drop_Flag : Key_Effect::None;
 }

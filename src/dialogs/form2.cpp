@@ -14,7 +14,7 @@ namespace {
 
 const QColor White(255, 255, 255);
 
-const char* const Row_Names[Wait_Slots] = {
+const char* const Row_Names[Wait_Slot_Count] = {
     "左右移動", "向きを変える", "穴を掘る", "穴へ飛び込む", "落下中", "着地する", "その他",
 };
 
@@ -22,7 +22,7 @@ const char* const Row_Names[Wait_Slots] = {
 
 Form2::Form2(QWidget* game_window)
     : Game_Dialog(game_window, QStringLiteral("でるぼん ウエイト設定"), QSize(393, 225),
-                  QPoint(144, 0))
+                  Wait_Settings_Texture)
 {
     Build_Controls();
     Form_Load();
@@ -42,7 +42,7 @@ void Form2::Build_Controls()
                           heading(29, 200, "お使いのパソコンの性能によって大幅に変わります。")})
         label->adjustSize();
 
-    for (int slot = 0; slot < Wait_Slots; ++slot) {
+    for (int slot = 0; slot < Wait_Slot_Count; ++slot) {
         Picture1[slot] = new Surface(Client, 16, 16, QColor(0, 0, 0));
         Picture1[slot]->move(16, 32 + 20 * slot);
         Label1[slot] = Dialog_Label(Client, 40, 34 + 20 * slot, 52, 13, White, font,
@@ -94,7 +94,7 @@ void Form2::Form_Load()
     Combo1_Click();
 
     // A value the slider cannot hold shows at the nearest end; it changes only on apply.
-    for (int slot = 0; slot < Wait_Slots; ++slot)
+    for (int slot = 0; slot < Wait_Slot_Count; ++slot)
         HScroll1[slot]->setValue(Wait_Value[slot]);
 
     for (QTimer* timer : Timer)
@@ -111,11 +111,11 @@ void Form2::Command1_Click(int index)
 {
     switch (index) {
     case 0:
-        for (int slot = 0; slot < Wait_Slots; ++slot)
+        for (int slot = 0; slot < Wait_Slot_Count; ++slot)
             HScroll1[slot]->setValue(Wait_Value[slot]);
         break;
     case 1:
-        for (int slot = 0; slot < Wait_Slots; ++slot)
+        for (int slot = 0; slot < Wait_Slot_Count; ++slot)
             Wait_Value[slot] = HScroll1[slot]->value();
         break;
     case 2:
@@ -131,7 +131,7 @@ void Form2::Combo1_Click()
     const auto positions = Preset_Positions(Combo1->currentIndex());
     if (!positions)
         return;
-    for (int slot = 0; slot < Wait_Slots; ++slot)
+    for (int slot = 0; slot < Wait_Slot_Count; ++slot)
         HScroll1[slot]->setValue((*positions)[slot]);
 }
 

@@ -1,5 +1,19 @@
 #include "dialogs/form2_previews.h"
 
+#include "rules/cell_codes.h"
+#include "rules/sheet_cells.h"
+
+namespace {
+
+// Frame n of a side pose's eight: four facing left, then four facing right.
+Preview_Copy Side_Frame(Sheet_Cell (*pose)(int, int), int n)
+{
+    const Sheet_Cell cell = pose(n / 4, n % 4);
+    return {cell.x, cell.y, Cell_Size, Cell_Size, 0, 0};
+}
+
+}  // namespace
+
 const std::array<QString, 7>& Preset_Names()
 {
     static const std::array<QString, 7> names = {
@@ -11,13 +25,13 @@ const std::array<QString, 7>& Preset_Names()
     return names;
 }
 
-std::optional<std::array<int, Wait_Slots>> Preset_Positions(int entry)
+std::optional<std::array<int, Wait_Slot_Count>> Preset_Positions(int entry)
 {
     // Past 800 MHz the game's pacing no longer depends on the machine.
-    static const std::array<int, Wait_Slots> fast = {2, 4, 2, 2, 1, 2, 2};
+    static const std::array<int, Wait_Slot_Count> fast = {2, 4, 2, 2, 1, 2, 2};
     switch (entry) {
-    case 1: return std::array<int, Wait_Slots>{0, 2, 0, 0, 0, 0, 0};
-    case 2: return std::array<int, Wait_Slots>{1, 3, 2, 1, 0, 1, 2};
+    case 1: return std::array<int, Wait_Slot_Count>{0, 2, 0, 0, 0, 0, 0};
+    case 2: return std::array<int, Wait_Slot_Count>{1, 3, 2, 1, 0, 1, 2};
     case 3:
     case 4:
     case 5:
@@ -33,27 +47,35 @@ int Preview_Interval(int position)
 
 int Preview_Frame_Count(int slot)
 {
-    static const int counts[Wait_Slots] = {8, 10, 8, 8, 4, 8, 4};
-    return slot >= 0 && slot < Wait_Slots ? counts[slot] : 1;
+    static const int counts[Wait_Slot_Count] = {8, 10, 8, 8, 4, 8, 4};
+    return slot >= 0 && slot < Wait_Slot_Count ? counts[slot] : 1;
 }
 
 std::vector<Preview_Copy> Preview_Frame(int slot, int n)
 {
     switch (slot) {
-    case 0: return {{16 * n, 0, 16, 16, 0, 0}};
-    // The standing pose of one side for five ticks, then of the other.
-    case 1: return {{64 * (n / 5) + 16, 0, 16, 16, 0, 0}};
-    case 2: return {{16 * n, 16, 16, 16, 0, 0}};
-    case 3: return {{16 * n, 32, 16, 16, 0, 0}};
-    case 4: {
+    case Slot_Walk: return {Side_Frame(Walking_Pose, n)};
+    // The second walking frame of one side for five ticks, then of the other.
+    case Slot_Turn: {
+        const Sheet_Cell cell = Walking_Pose(n / 5, 1);
+        return {{cell.x, cell.y, Cell_Size, Cell_Size, 0, 0}};
+    }
+    case Slot_Dig: return {Side_Frame(Digging_Pose, n)};
+    case Slot_Step_Into_Hole: return {Side_Frame(Stepping_Off_Pose, n)};
+    case Slot_Falling: {
         // The soil cell scrolled up 4n px: its lower part on top, its top part below.
+        const Sheet_Cell soil = Map_Tile(Cell_Soil);
         const int shift = 4 * n;
         if (shift == 0)
-            return {{16, 96, 16, 16, 0, 0}};
-        return {{16, 96 + shift, 16, 16 - shift, 0, 0}, {16, 96, 16, shift, 0, 16 - shift}};
+            return {{soil.x, soil.y, Cell_Size, Cell_Size, 0, 0}};
+        return {{soil.x, soil.y + shift, Cell_Size, Cell_Size - shift, 0, 0},
+                {soil.x, soil.y, Cell_Size, shift, 0, Cell_Size - shift}};
     }
-    case 5: return {{16 * n, 48, 16, 16, 0, 0}};
-    case 6: return {{16 * n, 64, 16, 16, 0, 0}};
+    case Slot_Landing: return {Side_Frame(Landing_Pose, n)};
+    case Slot_Other: {
+        const Sheet_Cell cell = Squeezed_Pose(n);
+        return {{cell.x, cell.y, Cell_Size, Cell_Size, 0, 0}};
+    }
     default: return {};
     }
 }

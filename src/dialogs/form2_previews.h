@@ -8,13 +8,14 @@
 
 #include <QString>
 
-inline constexpr int Wait_Slots = 7;
+#include "core/module1.h"
+
 inline constexpr int Wait_Slider_Max = 20;
 
 // The drop-down's entries, top to bottom.
 const std::array<QString, 7>& Preset_Names();
 // The slider positions an entry loads, slot 0 first; the first entry loads nothing.
-std::optional<std::array<int, Wait_Slots>> Preset_Positions(int entry);
+std::optional<std::array<int, Wait_Slot_Count>> Preset_Positions(int entry);
 
 // A preview timer's interval for a slider position: 50 ms a step, as fast as the timer goes
 // at 0.

@@ -15,15 +15,9 @@ const QColor Green(0, 255, 0);
 
 }  // namespace
 
-QString Version_Text(int major, int minor)
-{
-    return QStringLiteral("Ver") + QString::number(major) + QStringLiteral(".")
-           + (QStringLiteral("00") + QString::number(minor)).right(2);
-}
-
 Form3::Form3(QWidget* game_window)
     : Game_Dialog(game_window, QStringLiteral("でるぼん バージョン情報"), QSize(221, 177),
-                  QPoint(144, 16))
+                  Version_Texture)
 {
     Build_Controls();
     Form_Load();
@@ -75,7 +69,7 @@ void Form3::Form_Load()
 {
     Tile_Background();
 
-    const QString version = Version_Text(Version_Major, Version_Minor);
+    const QString version = QString::fromStdString(Version_Label());
     Label2[0]->setText(version);
     Label2[1]->setText(version);
 }

@@ -9,9 +9,6 @@
 
 #include "dialogs/game_dialog.h"
 
-// "Ver" + major + "." + the minor number's last two digits, zero-padded.
-QString Version_Text(int major, int minor);
-
 class Form3 : public Game_Dialog {
     Q_OBJECT
 public:

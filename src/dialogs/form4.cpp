@@ -20,12 +20,14 @@ const QColor White(255, 255, 255);
 
 constexpr int Name_Length = 10;
 constexpr int Landed_Top = 16;
+// While they drop in, the dancers hold the cheering cycle's last frame, one arm up.
+constexpr int Dropping_Frame = 3;
 
 }  // namespace
 
 Form4::Form4(QWidget* game_window)
     : Game_Dialog(game_window, QStringLiteral("でるぼん ハイスコア"), QSize(200, 152),
-                  QPoint(128, 16))
+                  High_Score_Texture)
 {
     setFont(Game_Font(13));
     Build_Controls();
@@ -107,7 +109,7 @@ void Form4::Unload_Steps()
     const std::string name = Text1->text().toStdString();
     Score_Table[3].Name = name;
     Score_Table[Label2_Tag].Name = name;
-    Game_Mode = 3;
+    Game_Mode = Mode_High_Score_Closed;
 }
 
 void Form4::Text1_GotFocus()
@@ -136,23 +138,23 @@ void Form4::Timer1_Timer()
     if (Picture1[0]->y() == Landed_Top) {
         for (Surface* dancer : Picture1) {
             dancer->Clear();
-            Draw_Dancer(*dancer, 64 + 16 * Timer1_Tag);
+            Draw_Dancer(*dancer, Timer1_Tag);
         }
         return;
     }
     for (Surface* dancer : Picture1) {
         dancer->move(dancer->x(), dancer->y() + 4);
-        Draw_Dancer(*dancer, 112);
+        Draw_Dancer(*dancer, Dropping_Frame);
     }
 }
 
 // The box shows the tiles behind it, with the silhouette cut out and the digger laid in.
-void Form4::Draw_Dancer(Surface& box, int sheet_x)
+void Form4::Draw_Dancer(Surface& box, int frame)
 {
     QImage& image = box.image();
     Blit(image, Client->image(), 0, 0, 16, 16, box.x(), box.y());
-    Blit_Cell(image, Sheet(), 0, 0, sheet_x, 80, Raster::And);
-    Blit_Cell(image, Sheet(), 0, 0, sheet_x, 64, Raster::Paint);
+    Blit_Cell(image, Sheet(), 0, 0, Cheering_Mask(frame), Raster::And);
+    Blit_Cell(image, Sheet(), 0, 0, Cheering_Pose(frame), Raster::Paint);
     box.update();
 }
 

@@ -42,7 +42,8 @@ protected:
 
 private:
     void Build_Controls();
-    void Draw_Dancer(Surface& box, int sheet_x);
+    // frame 0..3 of the cheering cycle.
+    void Draw_Dancer(Surface& box, int frame);
 
     // Keys pressed since the dialog opened; the repeats of any other key are a key held
     // through the end of the game, not typing.

@@ -8,7 +8,7 @@
 #include "display/pictures.h"
 #include "display/transparent_label.h"
 
-Game_Dialog::Game_Dialog(QWidget* game_window, const QString& title, QSize client, QPoint texture)
+Game_Dialog::Game_Dialog(QWidget* game_window, const QString& title, QSize client, Sheet_Cell texture)
     : QWidget(nullptr), game_window_(game_window), texture_(texture)
 {
     setWindowTitle(title);
@@ -64,7 +64,7 @@ void Game_Dialog::Tile_Background()
     QImage& image = Client->image();
     for (int y = 0; y < image.height(); y += 16)
         for (int x = 0; x < image.width(); x += 16)
-            Blit_Cell(image, Sheet(), x, y, texture_.x(), texture_.y());
+            Blit_Cell(image, Sheet(), x, y, texture_);
     Client->update();
 }
 

@@ -13,6 +13,7 @@
 #include <QWidget>
 
 #include "display/surface.h"
+#include "rules/sheet_cells.h"
 
 class Game_Dialog : public QWidget {
     Q_OBJECT
@@ -29,8 +30,8 @@ public:
 
 protected:
     // Disables the game window at once; the dialog lives no longer than the game window.
-    // texture is the top-left pixel of the sheet cell the background is tiled with.
-    Game_Dialog(QWidget* game_window, const QString& title, QSize client, QPoint texture);
+    // texture is the sheet cell the background is tiled with.
+    Game_Dialog(QWidget* game_window, const QString& title, QSize client, Sheet_Cell texture);
 
     // Paints the texture over the whole client area, the last row and column clipped.
     void Tile_Background();
@@ -42,7 +43,7 @@ protected:
 
 private:
     QPointer<QWidget> game_window_;
-    QPoint texture_;
+    Sheet_Cell texture_;
     bool unloaded_ = false;
 };
 
