@@ -33,7 +33,6 @@ private:
 };
 
 struct Ending_Row { const char* name; int third, score; const char* golden; int mode_after; };
-void PrintTo(const Ending_Row& r, std::ostream* os) { *os << r.name; }
 
 const char* const Turn_And_Keel = R"(sound Over, digger 128,32, wait 6
 digger 128,48, wait 6

@@ -63,7 +63,6 @@ const char* const Defaults = "1 3 1 1 1 1 1 | :0 | :0 | :0 | :0 | on";
 
 // The bytes ("(none)": no file) get the stamp's minute and this second as modification time.
 struct Load_Row { const char* name; QByteArray bytes; int second; Load_Result result; const char* state; };
-void PrintTo(const Load_Row& r, std::ostream* os) { *os << r.name; }
 const Load_Row Load_Rows[] = {
     {"missing", "(none)", 0, Load_Result::Missing, Defaults},
     {"a_folder_of_that_name", "(folder)", 0, Load_Result::Missing, Defaults},
