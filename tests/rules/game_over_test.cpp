@@ -16,10 +16,10 @@ public:
     void Set_Caption_Tops(int caption, int shadow) override
     {
         const std::string tops = std::to_string(caption) + "/" + std::to_string(shadow);
-        std::vector<std::string>& calls = log_.calls;
-        if (calls.size() >= 2 && calls.back() == "refresh_field" && calls[calls.size() - 2].starts_with("slide ")) {
-            calls.pop_back();
-            calls.back() = calls.back().substr(0, calls.back().find("..")) + ".." + tops;
+        std::vector<std::string>& c = log_.calls;
+        if (c.size() >= 2 && c.back() == "refresh_field" && c[c.size() - 2].starts_with("slide ")) {
+            c.pop_back();
+            c.back() = c.back().substr(0, c.back().find("..")) + ".." + tops;
         } else {
             log_.Log("slide " + tops + ".." + tops);
         }
