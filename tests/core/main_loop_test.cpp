@@ -20,7 +20,6 @@ struct Yield_Counter final : Pacing_Host {
 // The digger in column x over soil, the two cells beside it and, with hole, no soil under them.
 // after: column, facing, mode, then the first thing the pass drew or played and its first wait.
 struct Pass_Row { const char* name; int mode; const char* keys; int x, dir; const char* beside; bool hole; const char* after; };
-void PrintTo(const Pass_Row& r, std::ostream* os) { *os << r.name; }
 const Pass_Row Pass_Rows[] = {
     {"title_ignores_keys", 0, "111", 5, 1, "00", false, "5 1 0"},
     {"game_over_sequence_ignores_keys", 2, "111", 5, 1, "00", false, "5 1 2"},

@@ -11,7 +11,6 @@
 // Steps are powers of two, so a reading can land exactly on a deadline. The slot's value may
 // change after a given yield, as the wait settings dialog does.
 struct Wait_Row { const char* name; int slot; int32_t value; double start, step; int yields; int changed_after = 0, changed_to = 0; };
-void PrintTo(const Wait_Row& r, std::ostream* os) { *os << r.name; }
 const Wait_Row Wait_Rows[] = {
     {"zero_yields_once", 0, 0, 1000, 0.25, 1},
     {"one_waits_for_the_next_tick_even_on_a_fresh_one", 1, 1, 2000, 1.0 / 256, 4},

@@ -58,11 +58,8 @@ struct Game : ::testing::Test {
 };
 
 struct Menu_Dialog { const char* menu_keys; const char* title; QPoint frame_offset; };
-
 void PrintTo(const Menu_Dialog& row, std::ostream* out) { *out << row.menu_keys; }
-
 struct Menu_Dialogs : Game, ::testing::WithParamInterface<Menu_Dialog> {};
-
 TEST_P(Menu_Dialogs, OpenAboveTheGameAndHandTheKeysBackOnEsc)
 {
     start({.window_manager = true});
@@ -77,7 +74,6 @@ TEST_P(Menu_Dialogs, OpenAboveTheGameAndHandTheKeysBackOnEsc)
     ASSERT_TRUE(closed(GetParam().title));
     EXPECT_TRUE(keys_act("key Right"));  // turns at once; a held ← would win over →
 }
-
 INSTANTIATE_TEST_SUITE_P(Both, Menu_Dialogs, ::testing::Values(
     Menu_Dialog{"key alt+o w", "でるぼん ウエイト設定", {-8, 20}},
     Menu_Dialog{"key alt+h v", "でるぼん バージョン情報", {74, 40}}));

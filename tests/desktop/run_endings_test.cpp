@@ -15,6 +15,7 @@
 #include "dialogs/form4.h"
 #include "display/form1.h"
 #include "rules/sequence.h"
+#include "shell/settings_file.h"
 
 namespace {
 
@@ -24,15 +25,13 @@ enum class When { Playing, Ending, Name_Dialog, Built_Game, Read_Only_Folder };
 struct Ending { const char* name; How how; When when; int signal; const char* table; };
 void PrintTo(const Ending& e, std::ostream* os) { *os << e.name; }
 
-// A file saved at 2001-02-03 04:05 and stamped so, which the game loads as its own.
+// A file the game saved at 2001-02-03 04:05, its stamp and its time alike, so loaded as its own.
 void seed_file(const QString& path)
 {
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("\"でるぼん Ver3.00 設定ファイル [0102030405]\"\r\n\"1\"\r\n1\r\n3\r\n1\r\n1\r\n1\r\n"
-               "1\r\n1\r\n\"A\"\r\n500\r\n\"B\"\r\n300\r\n\"C\"\r\n100\r\n");
-    file.flush();
-    file.setFileTime(QDateTime(QDate(2001, 2, 3), QTime(4, 5)), QFileDevice::FileModificationTime);
+    Set_Settings_Clock([] { return QDateTime(QDate(2001, 2, 3), QTime(4, 5)); });
+    Score_Table = {{{"A", 500}, {"B", 300}, {"C", 100}, {"", 0}}};
+    ASSERT_TRUE(Settings_Save(path, true));
+    Set_Settings_Clock({});
 }
 
 // The table of a file the game itself saved (its stamp is no longer the seed's).

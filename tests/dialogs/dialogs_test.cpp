@@ -33,7 +33,6 @@ TEST(Version_Look, Name_Over_The_Tiles)
 struct Score_Row { int32_t score; const char* said; int ticks; QColor colour; int dancer_top, dancer_x; const char *typed, *table; };
 void PrintTo(const Score_Row& row, std::ostream* os) { *os << "score_" << row.score; }
 class High_Score : public testing::TestWithParam<Score_Row> {};
-
 TEST_P(High_Score, Place_Colour_And_Name)
 {
     const Score_Row& row = GetParam();
@@ -65,7 +64,6 @@ TEST_P(High_Score, Place_Colour_And_Name)
         table += Score_Table[i].Name + " " + std::to_string(Score_Table[i].Score) + ",";
     EXPECT_EQ(table, row.table);
 }
-
 INSTANTIATE_TEST_SUITE_P(Table, High_Score, testing::Values(
     Score_Row{600, "ハイスコアおめでとう！|１位|６００ｐ", 1, Yellow, -12, 112, "Mio", "Mio 600,A 500,B 300,"},
     Score_Row{500, "スコア更新おめでとう！|２位|５００ｐ", 10, White, 16, 96, "", "A 500,last 500,B 300,"},
@@ -78,7 +76,6 @@ const Positions Applied = {5, 6, 7, 8, 9, 10, 0};
 struct Preset_Row { const char* name; int entry; Positions positions; };
 void PrintTo(const Preset_Row& row, std::ostream* os) { *os << row.name; }
 class Wait_Preset : public testing::TestWithParam<Preset_Row> {};
-
 TEST_P(Wait_Preset, Loads_Sliders_And_Preview_Speeds_That_Only_Apply_Keeps)
 {
     Wait_Value = Applied;
@@ -86,23 +83,17 @@ TEST_P(Wait_Preset, Loads_Sliders_And_Preview_Speeds_That_Only_Apply_Keeps)
     const QImage shot = seen(dialog);
     expect_tiled(shot, 144, 0);
     EXPECT_GT(pixels_of(shot, {16, 184, 360, 30}, White), 4);  // the notes
-    auto choose = [&](int entry) {
-        dialog.Combo1->setCurrentIndex(entry);
-        emit dialog.Combo1->activated(entry);
-        Positions p{};
-        for (int slot = 0; slot < 7; ++slot)
-            p[slot] = dialog.HScroll1[slot]->value();
-        return p;
-    };
     const Positions& want = GetParam().positions;
-    EXPECT_EQ(choose(GetParam().entry), want);
-    for (int slot = 0; slot < 7; ++slot)
+    dialog.Combo1->setCurrentIndex(GetParam().entry);
+    emit dialog.Combo1->activated(GetParam().entry);
+    for (int slot = 0; slot < 7; ++slot) {
+        EXPECT_EQ(dialog.HScroll1[slot]->value(), want[slot]) << slot;
         EXPECT_EQ(dialog.Timer[slot]->interval(), want[slot] == 0 ? 1 : 50 * want[slot]) << slot;
+    }
     EXPECT_EQ(Wait_Value, Applied);
     dialog.Command1[1]->click();  // apply
     EXPECT_EQ(Wait_Value, want);
 }
-
 INSTANTIATE_TEST_SUITE_P(Table, Wait_Preset, testing::Values(Preset_Row{"user", 0, Applied},
     Preset_Row{"200MHz", 1, {0, 2, 0, 0, 0, 0, 0}}, Preset_Row{"400MHz", 2, {1, 3, 2, 1, 0, 1, 2}},
     Preset_Row{"800MHz", 3, {2, 4, 2, 2, 1, 2, 2}}, Preset_Row{"1_2GHz", 4, {2, 4, 2, 2, 1, 2, 2}},

@@ -12,7 +12,6 @@ namespace {
 struct Blit_Row { const char* name; Raster op; int dx, dy, w, h, sx, sy; const char* after; };
 void PrintTo(const Blit_Row& row, std::ostream* os) { *os << row.name; }
 class Blit_Op : public testing::TestWithParam<Blit_Row> {};
-
 TEST_P(Blit_Op, Changes_Exactly_The_Clipped_Rectangle)
 {
     const Blit_Row& row = GetParam();
@@ -30,7 +29,6 @@ TEST_P(Blit_Op, Changes_Exactly_The_Clipped_Rectangle)
         EXPECT_EQ(dst.pixel(i % 4, i / 4), want) << i % 4 << "," << i / 4;
     }
 }
-
 INSTANTIATE_TEST_SUITE_P(Table, Blit_Op, testing::Values(
     Blit_Row{"copy", Raster::Copy, 1, 1, 2, 2, 0, 0, "..../.ab./.ef./...."},
     Blit_Row{"srcand", Raster::And, 1, 1, 2, 2, 1, 2, "..../.jk./.no./...."},
@@ -46,7 +44,6 @@ char code_at(int r, int c) { return "0123456789x"[(4 * r + 3 * c) % 11]; }
 struct Tile_Row { char code; int sheet_x; };
 void PrintTo(const Tile_Row& row, std::ostream* os) { *os << "code_" << row.code; }
 class Play_Look : public testing::TestWithParam<Tile_Row> {};
-
 TEST_P(Play_Look, Cells_Show_The_Tile_Of_Their_Code_Through_A_Fall)
 {
     Form1 window;
@@ -74,7 +71,6 @@ TEST_P(Play_Look, Cells_Show_The_Tile_Of_Their_Code_Through_A_Fall)
     window.Set_Field_Top(-16);  // the next fall shows the new bottom row
     expect_field(2);
 }
-
 INSTANTIATE_TEST_SUITE_P(Table, Play_Look, testing::Values(Tile_Row{'0', 0}, Tile_Row{'1', 16},
     Tile_Row{'2', 32}, Tile_Row{'3', 48}, Tile_Row{'4', 64}, Tile_Row{'5', 80}, Tile_Row{'6', 96},
     Tile_Row{'7', 112}, Tile_Row{'8', 128}, Tile_Row{'9', 144}, Tile_Row{'x', 0}));
@@ -100,7 +96,6 @@ std::string icons_seen(const QImage& shot)
     }
     return places;
 }
-
 TEST_P(Status_Panel, Shows_The_Row_Beside_The_Title)
 {
     const Panel_Row& row = GetParam();
@@ -120,7 +115,6 @@ TEST_P(Status_Panel, Shows_The_Row_Beside_The_Title)
     EXPECT_EQ(icons_seen(shot), row.icons);
     EXPECT_EQ(differing(shot, Play_Area, shipped("title")), 0);
 }
-
 INSTANTIATE_TEST_SUITE_P(Table, Status_Panel, testing::Values(
     Panel_Row{"none", 0, 0, 0, 0, "０|０|－|ノーマルスコップ", ".......|.......|.......|......."},
     Panel_Row{"erase", 3, 1, 5, 7, "７|３|５|イレーススコップ", "HHH....|.......|CCCCC..|......."},
@@ -133,7 +127,6 @@ struct Sprite { int left, top, sx, sy; bool mirrored = false; };
 struct Banner_Row { const char* name; double u; int ticks, interval; Sprite digger, other; int plate_top; QRect text; };
 void PrintTo(const Banner_Row& row, std::ostream* os) { *os << row.name; }
 class Banner : public testing::TestWithParam<Banner_Row> {};
-
 TEST_P(Banner, Shows_At_The_Tick)
 {
     const Banner_Row& row = GetParam();

@@ -23,7 +23,6 @@ Draws Column_Edges(int n)
 // what: "initial" or "bottom" for a generated row, "dig <shovel> <facing>" for the Dig_Codes of
 // a digger in column 8 with soil all around.
 struct Draw_Row { const char* name; std::string what; Draws u; const char* result; };
-void PrintTo(const Draw_Row& r, std::ostream* os) { *os << r.name; }
 // u 0.9 then 0.1 tell an item's code and its column apart.
 const Draw_Row Draw_Rows[] = {
     {"initial_column_ranges", "initial", Column_Edges(30) + Draws{Low(1, 50)}, "112233445500102"},
@@ -66,7 +65,6 @@ INSTANTIATE_TEST_SUITE_P(Rules, Random_Draws, testing::ValuesIn(Draw_Rows), Row_
 
 // Dig_Mask facing left and facing right; rows 2 and 3 under an open row 1 where not soil all around.
 struct Mask_Row { const char* name; int shovel, x; const char* left; const char* right; const char* deep = nullptr; };
-void PrintTo(const Mask_Row& r, std::ostream* os) { *os << r.name; }
 const Mask_Row Mask_Rows[] = {
     {"normal_1", 0, 1, "00000000", "01000000"}, {"normal_2", 0, 2, "10000000", "01000000"},
     {"normal_8", 0, 8, "10000000", "01000000"}, {"normal_14", 0, 14, "10000000", "01000000"},

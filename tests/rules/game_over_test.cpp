@@ -16,11 +16,10 @@ public:
     void Set_Caption_Tops(int caption, int shadow) override
     {
         const std::string tops = std::to_string(caption) + "/" + std::to_string(shadow);
-        if (log_.calls.size() >= 2 && log_.calls.back() == "refresh_field"
-            && log_.calls[log_.calls.size() - 2].rfind("slide ", 0) == 0) {
-            log_.calls.pop_back();
-            std::string& slide = log_.calls.back();
-            slide = slide.substr(0, slide.find("..")) + ".." + tops;
+        std::vector<std::string>& c = log_.calls;
+        if (c.size() >= 2 && c.back() == "refresh_field" && c[c.size() - 2].starts_with("slide ")) {
+            c.pop_back();
+            c.back() = c.back().substr(0, c.back().find("..")) + ".." + tops;
         } else {
             log_.Log("slide " + tops + ".." + tops);
         }
@@ -33,7 +32,6 @@ private:
 };
 
 struct Ending_Row { const char* name; int third, score; const char* golden; int mode_after; };
-void PrintTo(const Ending_Row& r, std::ostream* os) { *os << r.name; }
 
 const char* const Turn_And_Keel = R"(sound Over, digger 128,32, wait 6
 digger 128,48, wait 6
@@ -82,10 +80,8 @@ TEST_P(Game_Over_Ending, PlaysItsWholeSequence)
 {
     const Ending_Row& row = GetParam();
     Reset_Module1();
-    Game_Mode = Mode_Playing;
-    Digger_X = 5;
-    Score_Table[0].Score = 90, Score_Table[1].Score = 60;
-    Score_Table[2].Score = row.third, Score_Table[3].Score = row.score;
+    Game_Mode = Mode_Playing, Digger_X = 5;
+    Score_Table = {Score_Entry{"", 90}, {"", 60}, {"", row.third}, {"", row.score}};
     Recording_Screen screen;
     std::string modes_in_waits;
     screen.on_wait = [&](int, int) { modes_in_waits += std::to_string(Game_Mode); };

@@ -9,7 +9,6 @@
 
 // Arriving in column x of row 1 over row 2 (row 3 soil); after: life shovel/uses score row-1 sounds.
 struct Arrival_Row { const char* name; int x; const char* row1; const char* row2; int life, shovel, uses, score; Draws u; const char* after; };
-void PrintTo(const Arrival_Row& r, std::ostream* os) { *os << r.name; }
 const char* const Soil = "111111111111111";
 const Arrival_Row Item_Rows[] = {
     {"damage", 6, "000002000000000", Soil, 10, 0, 0, 0, {}, "9 0/0 0 000000000000000 Dam"},
@@ -65,7 +64,6 @@ INSTANTIATE_TEST_SUITE_P(Rules_Squeeze, Arrival, testing::ValuesIn(Squeeze_Rows)
 
 // Rows 0, 1, 2, 3 and 15 as the map is repainted after the transformation.
 struct Transform_Row { const char* name; double u; const char* rows; };
-void PrintTo(const Transform_Row& r, std::ostream* os) { *os << r.name; }
 const Transform_Row Transform_Rows[] = {
     {"soil_vanishes", Low(0, 6), "000000000000002 000006000000000 000000000000000 023456789000000 900000000000000"},
     {"soil_to_gold", High(1, 6), "000000000000002 000006000000000 333333333333333 323456789000000 900000000000003"},

@@ -63,7 +63,6 @@ const char* const Defaults = "1 3 1 1 1 1 1 | :0 | :0 | :0 | :0 | on";
 
 // The bytes ("(none)": no file) get the stamp's minute and this second as modification time.
 struct Load_Row { const char* name; QByteArray bytes; int second; Load_Result result; const char* state; };
-void PrintTo(const Load_Row& r, std::ostream* os) { *os << r.name; }
 const Load_Row Load_Rows[] = {
     {"missing", "(none)", 0, Load_Result::Missing, Defaults},
     {"a_folder_of_that_name", "(folder)", 0, Load_Result::Missing, Defaults},
@@ -102,33 +101,28 @@ TEST_P(Settings_Load_File, TakesTheFileOrFallsBackToDefaults)
 }
 INSTANTIATE_TEST_SUITE_P(Settings, Settings_Load_File, testing::ValuesIn(Load_Rows), Row_Name<Load_Row>);
 
-TEST_F(Settings, ASaveWritesItsStampAndValuesAndLoadsBackSilently)
+TEST_F(Settings, ASaveWritesItsStampAndValuesAndAFailedSaveKeepsThem)
 {
     Set_Settings_Clock([] { return QDateTime(QDate(2024, 1, 5), QTime(9, 7, 59, 900)); });
     Wait_Value = {50, -3, 0, 7, 2147483647, -2147483647 - 1, 12};
     Score_Table = {Score_Entry{"ほり太", 1234}, {"say \"hi\"", -5}, {"", 0}, {"playing", 99}};
     ASSERT_TRUE(Settings_Save(path, false));
-    EXPECT_EQ(On_Disk(), QByteArray("\"でるぼん Ver3.00 設定ファイル [2401050907]\"\r\n\"0\"\r\n50\r\n-3\r\n0\r\n7\r\n"
-                                    "2147483647\r\n-2147483648\r\n12\r\n\"ほり太\"\r\n1234\r\n\"say ＂hi＂\"\r\n-5\r\n"
-                                    "\"\"\r\n0\r\n"));
+    const QByteArray saved = On_Disk();
+    EXPECT_EQ(saved, QByteArray("\"でるぼん Ver3.00 設定ファイル [2401050907]\"\r\n\"0\"\r\n50\r\n-3\r\n0\r\n7\r\n"
+                                "2147483647\r\n-2147483648\r\n12\r\n\"ほり太\"\r\n1234\r\n\"say ＂hi＂\"\r\n-5\r\n"
+                                "\"\"\r\n0\r\n"));
     bool sound = true;
     EXPECT_EQ(Settings_Load(path, sound), Load_Result::Loaded);
     EXPECT_EQ(Game_State(sound), "50 -3 0 7 2147483647 -2147483648 12 | ほり太:1234 | say ＂hi＂:-5 | :0 | playing:99 | off");
     EXPECT_TRUE(shown.empty());
-}
-
-TEST_F(Settings, ADiskThatFillsDuringTheSaveReportsOnceAndKeepsTheOldFile)
-{
-    ASSERT_TRUE(Settings_Save(path, true));
-    const QByteArray before = On_Disk();
     rlimit old_limit{}, tiny{16, 16};  // every write past 16 bytes fails as on a full disk
     getrlimit(RLIMIT_FSIZE, &old_limit);
     tiny.rlim_max = old_limit.rlim_max;
     const auto old_handler = std::signal(SIGXFSZ, SIG_IGN);
     setrlimit(RLIMIT_FSIZE, &tiny);
-    EXPECT_FALSE(Settings_Save(path, false));
+    EXPECT_FALSE(Settings_Save(path, true));  // the switch differs from the file's
     setrlimit(RLIMIT_FSIZE, &old_limit), std::signal(SIGXFSZ, old_handler);
     const decltype(shown) once = {{"ディスクにアクセスできなかったため\r設定及びスコアデータを保存できませんでした。", Msg_Icon::Critical}};
     EXPECT_EQ(shown, once);
-    EXPECT_EQ(On_Disk(), before);
+    EXPECT_EQ(On_Disk(), saved);
 }

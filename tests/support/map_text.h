@@ -5,8 +5,6 @@
 #include <sstream>
 #include <string>
 
-#include <gtest/gtest.h>
-
 #include "core/module1.h"
 
 inline void Playing_At(int x, int dir, const std::string& map)
@@ -15,8 +13,6 @@ inline void Playing_At(int x, int dir, const std::string& map)
     Game_Mode = 1, Life = 10, Key_State = "000", Digger_X = x, Digger_Dir = dir;
     std::istringstream lines(map);
     std::string line;
-    for (std::string& row : Map_Line) {
+    for (std::string& row : Map_Line)
         row = std::getline(lines, line) ? line : std::string(15, '0');
-        EXPECT_EQ(row.size(), 15u) << "a row of the test's own map: " << row;
-    }
 }

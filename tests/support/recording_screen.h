@@ -2,7 +2,6 @@
 // "wait 2", "sound Dig", ...), so a test compares the whole sequence a rule produced.
 #pragma once
 
-#include <algorithm>
 #include <functional>
 #include <string>
 #include <vector>
@@ -41,17 +40,13 @@ public:
     void Yield() override { Log("yield"); }
 
     void Log(const std::string& line) { calls.push_back(line); }
-    bool Contains(const std::string& line) const { return std::find(calls.begin(), calls.end(), line) != calls.end(); }
     // The calls as text, one frame a line: a frame ends with its wait.
     std::string Text() const
     {
         std::string text;
-        for (const std::string& call : calls) {
-            text += (text.empty() || text.back() == '\n' ? "" : ", ") + call;
-            if (call.rfind("wait ", 0) == 0)
-                text += '\n';
-        }
-        return text.empty() || text.back() == '\n' ? text : text + "\n";
+        for (const std::string& call : calls)
+            text += call + (call.starts_with("wait ") ? "\n" : ", ");
+        return text.ends_with(", ") ? text.substr(0, text.size() - 2) + "\n" : text;
     }
 
 private:

@@ -1,7 +1,8 @@
-// A table row's name (its PrintTo prints it too) names its test, so ctest names stay stable;
+// A table row's name names its test, so ctest names stay stable, and is what a failure prints;
 // GoogleTest refuses a name that is not letters, digits and underscores.
 #pragma once
 
+#include <ostream>
 #include <string>
 
 #include <gtest/gtest.h>
@@ -11,3 +12,7 @@ std::string Row_Name(const testing::TestParamInfo<Row>& info)
 {
     return info.param.name;
 }
+
+// Found through the row's own namespace, so every named row prints as its name.
+template <class Row> requires requires(const Row& r) { r.name; }
+void PrintTo(const Row& r, std::ostream* os) { *os << r.name; }
