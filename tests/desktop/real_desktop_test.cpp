@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QRegularExpression>
+
 #include "core/module1.h"
 #include "desktop/live_desktop.h"
 #include "shell/settings_file.h"
@@ -70,6 +72,8 @@ TEST_P(Menu_Dialogs, OpenAboveTheGameAndHandTheKeysBackOnEsc)
     EXPECT_EQ(title(dialog), GetParam().title);
     EXPECT_EQ(desktop->outer_frame(dialog).topLeft() - desktop->outer_frame(game).topLeft(), GetParam().frame_offset);
     EXPECT_TRUE(above_game(dialog));
+    for (const QString& window : {game, dialog})  // fixed borders: never maximised or resized
+        EXPECT_FALSE(desktop->xprop(window, "_NET_WM_ALLOWED_ACTIONS").contains(QRegularExpression("MAXIMIZE|RESIZE")));
     key("keyup Left key Escape");
     ASSERT_TRUE(closed(GetParam().title));
     EXPECT_TRUE(keys_act("key Right"));  // turns at once; a held ← would win over →
