@@ -33,8 +33,8 @@ void Form2::Build_Controls()
     const QFont font = Game_Font(13);
 
     auto heading = [&](int left, int top, const char* text) {
-        return Dialog_Label(Client, left, top, 0, 13, White, font, Qt::AlignLeft,
-                            QString::fromUtf8(text));
+        return Transparent_Label(Client, left, top, 0, 13, White, font, Qt::AlignLeft,
+                                 QString::fromUtf8(text));
     };
     for (QLabel* label : {heading(16, 16, "アクション"), heading(120, 16, "軽い"),
                           heading(192, 16, "重い"), heading(232, 16, "簡易設定"),
@@ -45,8 +45,8 @@ void Form2::Build_Controls()
     for (int slot = 0; slot < Wait_Slot_Count; ++slot) {
         Picture1[slot] = new Surface(Client, 16, 16, QColor(0, 0, 0));
         Picture1[slot]->move(16, 32 + 20 * slot);
-        Label1[slot] = Dialog_Label(Client, 40, 34 + 20 * slot, 52, 13, White, font,
-                                    Qt::AlignLeft, QString::fromUtf8(Row_Names[slot]));
+        Label1[slot] = Transparent_Label(Client, 40, 34 + 20 * slot, 52, 13, White, font,
+                                         Qt::AlignLeft, QString::fromUtf8(Row_Names[slot]));
         // The longer names are wider than 52 px in our face; they may run on up to the slider
         // rather than lose their last characters.
         Label1[slot]->setFixedWidth(

@@ -34,25 +34,26 @@ void Form3::Build_Controls()
     Image1->setPixmap(QPixmap::fromImage(Game_Pictures().icon32));
 
     // Each shadow is made first so that its text lies beneath.
-    Label1[1] = Dialog_Label(Client, 65, 22, 80, 21, Dark_Green, Game_Font(21, true), Qt::AlignLeft,
-                             QStringLiteral("でるぼん"));
-    Label1[0] = Dialog_Label(Client, 64, 21, 80, 21, Yellow, Game_Font(21, true), Qt::AlignLeft,
-                             QStringLiteral("でるぼん"));
-    Label2[1] = Dialog_Label(Client, 147, 27, 59, 16, Dark_Green, Game_Font(16, true),
-                             Qt::AlignLeft, QString());
-    Label2[0] = Dialog_Label(Client, 146, 26, 59, 16, Yellow, Game_Font(16, true), Qt::AlignLeft,
-                             QString());
+    Label1[1] = Transparent_Label(Client, 65, 22, 80, 21, Dark_Green, Game_Font(21, true),
+                                  Qt::AlignLeft, QStringLiteral("でるぼん"));
+    Label1[0] = Transparent_Label(Client, 64, 21, 80, 21, Yellow, Game_Font(21, true),
+                                  Qt::AlignLeft, QStringLiteral("でるぼん"));
+    Label2[1] = Transparent_Label(Client, 147, 27, 59, 16, Dark_Green, Game_Font(16, true),
+                                  Qt::AlignLeft, QString());
+    Label2[0] = Transparent_Label(Client, 146, 26, 59, 16, Yellow, Game_Font(16, true),
+                                  Qt::AlignLeft, QString());
 
-    Label4[0] = Dialog_Label(Client, 16, 64, 193, 13, White, font, centre,
-                             QStringLiteral("ご意見やご感想、転載等の報告は"));
-    Label4[1] = Dialog_Label(Client, 16, 80, 193, 13, White, font, centre,
-                             QStringLiteral("下記のアドレスまでメール下されば"));
-    Label4[2] = Dialog_Label(Client, 16, 96, 193, 13, White, font, centre,
-                             QStringLiteral("幸いでございます。 m(--)m"));
+    Label4[0] = Transparent_Label(Client, 16, 64, 193, 13, White, font, centre,
+                                  QStringLiteral("ご意見やご感想、転載等の報告は"));
+    Label4[1] = Transparent_Label(Client, 16, 80, 193, 13, White, font, centre,
+                                  QStringLiteral("下記のアドレスまでメール下されば"));
+    Label4[2] = Transparent_Label(Client, 16, 96, 193, 13, White, font, centre,
+                                  QStringLiteral("幸いでございます。 m(--)m"));
     // The team has no mail address of its own; a section of the readme says how to reach us.
-    Label4[3] = Dialog_Label(Client, 16, 122, 193, 13, Green, font, centre,
-                             QStringLiteral("ｱﾄﾞﾚｽ：Readme.txtの「")
-                                 + QString::fromUtf8(DELVANO_CONTACT_SECTION) + QStringLiteral("」"));
+    Label4[3] = Transparent_Label(Client, 16, 122, 193, 13, Green, font, centre,
+                                  QStringLiteral("ｱﾄﾞﾚｽ：Readme.txtの「")
+                                      + QString::fromUtf8(DELVANO_CONTACT_SECTION)
+                                      + QStringLiteral("」"));
 
     Line1 = new QWidget(Client);
     Line1->setGeometry(24, 136, 177, 1);
@@ -61,8 +62,8 @@ void Form3::Build_Controls()
     palette.setColor(QPalette::Window, Green);
     Line1->setPalette(palette);
 
-    Label3 = Dialog_Label(Client, 40, 152, 143, 13, Yellow, font, centre,
-                          QStringLiteral("でるぼん開発チーム"));
+    Label3 = Transparent_Label(Client, 40, 152, 143, 13, Yellow, font, centre,
+                               QStringLiteral("でるぼん開発チーム"));
 }
 
 void Form3::Form_Load()

@@ -40,18 +40,18 @@ void Form4::Build_Controls()
 
     // Until the first tick the congratulation wears the toolkit's own text colour.
     const QColor plain = palette().color(QPalette::WindowText);
-    Label1[0] = Dialog_Label(Client, 35, 18, 137, 13, plain, Game_Font(13, true),
-                             Qt::AlignHCenter, QString());
-    Label1[1] = Dialog_Label(Client, 16, 46, 0, 13, Yellow, font, Qt::AlignLeft,
-                             QStringLiteral("順位"));
-    Label1[2] = Dialog_Label(Client, 16, 64, 0, 13, Yellow, font, Qt::AlignLeft,
-                             QStringLiteral("スコア"));
-    Label1[3] = Dialog_Label(Client, 16, 82, 0, 13, Yellow, font, Qt::AlignLeft,
-                             QStringLiteral("名前"));
+    Label1[0] = Transparent_Label(Client, 35, 18, 137, 13, plain, Game_Font(13, true),
+                                  Qt::AlignHCenter, QString());
+    Label1[1] = Transparent_Label(Client, 16, 46, 0, 13, Yellow, font, Qt::AlignLeft,
+                                  QStringLiteral("順位"));
+    Label1[2] = Transparent_Label(Client, 16, 64, 0, 13, Yellow, font, Qt::AlignLeft,
+                                  QStringLiteral("スコア"));
+    Label1[3] = Transparent_Label(Client, 16, 82, 0, 13, Yellow, font, Qt::AlignLeft,
+                                  QStringLiteral("名前"));
     for (int i = 1; i <= 3; ++i)
         Label1[i]->adjustSize();
-    Label2[0] = Dialog_Label(Client, 56, 46, 0, 13, White, font, Qt::AlignLeft, QString());
-    Label2[1] = Dialog_Label(Client, 56, 64, 0, 13, White, font, Qt::AlignLeft, QString());
+    Label2[0] = Transparent_Label(Client, 56, 46, 0, 13, White, font, Qt::AlignLeft, QString());
+    Label2[1] = Transparent_Label(Client, 56, 64, 0, 13, White, font, Qt::AlignLeft, QString());
 
     Text1 = new QLineEdit(Client);
     Text1->setGeometry(56, 80, 128, 19);

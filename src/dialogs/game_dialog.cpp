@@ -82,10 +82,3 @@ void Game_Dialog::closeEvent(QCloseEvent* event)
     Form_Unload();
     event->accept();
 }
-
-QLabel* Dialog_Label(QWidget* parent, int left, int top, int width, int height,
-                     const QColor& colour, const QFont& font, Qt::Alignment align,
-                     const QString& text)
-{
-    return Transparent_Label(parent, left, top, width, height, colour, font, align, text);
-}

@@ -1,11 +1,9 @@
 // What the game's small dialogs share: a client area tiled from a sheet texture, the game window
 // locked while they exist, placement at an offset from the game window's outer corner above it,
 // Esc as the close box, and one unload that always hands the keyboard back to the game.
+// Their labels are Transparent_Label, which this header brings along.
 #pragma once
 
-#include <QColor>
-#include <QFont>
-#include <QLabel>
 #include <QPoint>
 #include <QPointer>
 #include <QSize>
@@ -13,6 +11,7 @@
 #include <QWidget>
 
 #include "display/surface.h"
+#include "display/transparent_label.h"
 #include "rules/sheet_cells.h"
 
 class Game_Dialog : public QWidget {
@@ -46,8 +45,3 @@ private:
     Sheet_Cell texture_;
     bool unloaded_ = false;
 };
-
-// A label that only shows its text over the tiles beneath it.
-QLabel* Dialog_Label(QWidget* parent, int left, int top, int width, int height,
-                     const QColor& colour, const QFont& font, Qt::Alignment align,
-                     const QString& text);
