@@ -1,10 +1,10 @@
 #include "drawings.h"
+#include "rules/sheet_cells.h"
 
 #include <QDir>
 #include <QPainter>
-#include <stdexcept>
 
-#include "rules/sheet_cells.h"
+#include <stdexcept>
 
 namespace {
 

@@ -2,6 +2,7 @@
 
 #include <QHash>
 #include <QVector>
+
 #include <stdexcept>
 
 QImage to_indexed(const QImage& source)

@@ -9,6 +9,7 @@
 
 #include <QDir>
 #include <QGuiApplication>
+
 #include <cstdio>
 #include <exception>
 

@@ -1,15 +1,15 @@
 #include "drawings.h"
 #include "pixel_art.h"
+#include "rules/cell_codes.h"
+#include "rules/sheet_cells.h"
+#include "state/module1.h"
 
 #include <QPainter>
 #include <QtMath>
+
 #include <algorithm>
 #include <utility>
 #include <vector>
-
-#include "core/module1.h"
-#include "rules/cell_codes.h"
-#include "rules/sheet_cells.h"
 
 namespace {
 

@@ -1,13 +1,13 @@
 #include "crisp_text.h"
 #include "drawings.h"
 #include "marble.h"
-
-#include <QPainter>
-#include <algorithm>
-
-#include "core/module1.h"
 #include "rules/cell_codes.h"
 #include "rules/sheet_cells.h"
+#include "state/module1.h"
+
+#include <QPainter>
+
+#include <algorithm>
 
 namespace {
 

@@ -1,6 +1,7 @@
 #include "wav_writer.h"
 
 #include <QFile>
+
 #include <algorithm>
 #include <cmath>
 #include <cstdint>

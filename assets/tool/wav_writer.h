@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+
 #include <vector>
 
 constexpr int Sample_Rate = 22050;

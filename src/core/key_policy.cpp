@@ -1,14 +1,14 @@
 #include "core/key_policy.h"
 
 #include "core/key_codes.h"
-#include "core/module1.h"
+#include "state/module1.h"
 
 int Flag_Position(int key_code)
 {
     switch (key_code) {
-    case Key_Code_Z: return 1;
-    case Key_Code_Left: return 2;
-    case Key_Code_Right: return 3;
+    case Key_Code_Z: return Key_Dig;
+    case Key_Code_Left: return Key_Left;
+    case Key_Code_Right: return Key_Right;
     default: return 0;
     }
 }

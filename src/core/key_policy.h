@@ -20,7 +20,8 @@ struct Key_Event {
     bool alt_held = false;
 };
 
-// The position of the key's flag in Key_State (1 dig, 2 left, 3 right), 0 for any other key.
+// The position of the key's flag in Key_State (Key_Dig, Key_Left, Key_Right), 0 for any other
+// key.
 int Flag_Position(int key_code);
 
 // A fresh press of a key that is not a modifier and not part of an Alt menu gesture: what the

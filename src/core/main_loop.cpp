@@ -1,9 +1,10 @@
 #include "core/main_loop.h"
 
-#include "core/module1.h"
 #include "core/pacing.h"
-#include "rules/actions.h"
+#include "rules/dig.h"
 #include "rules/screen.h"
+#include "rules/walk.h"
+#include "state/module1.h"
 
 Pass_Result Main_Loop_Pass(Screen& screen)
 {
@@ -18,9 +19,9 @@ Pass_Result Main_Loop_Pass(Screen& screen)
     default:
         break;
     }
-    if (Char_At(Key_State, 1) == '1')
+    if (Char_At(Key_State, Key_Dig) == '1')
         return Dig_Action(screen) ? Pass_Result::Acted : Pass_Result::Idle;
-    if (Char_At(Key_State, 2) == '1' || Char_At(Key_State, 3) == '1')
+    if (Char_At(Key_State, Key_Left) == '1' || Char_At(Key_State, Key_Right) == '1')
         return Walk_Action(screen) ? Pass_Result::Acted : Pass_Result::Idle;
     return Pass_Result::Idle;
 }

@@ -1,64 +1,30 @@
 #include "core/pacing.h"
 
-#include <algorithm>
-#include <chrono>
+#include "state/module1.h"
+
 #include <cmath>
-
-#include <QCoreApplication>
-#include <QEventLoop>
-#include <QTimer>
-
-#include "core/module1.h"
+#include <cstdio>
+#include <cstdlib>
+#include <utility>
 
 namespace {
-
-constexpr int Longest_Alarm_Ms = 60 * 60 * 1000;
-
-class Qt_Pacing_Host final : public Pacing_Host {
-public:
-    double Seconds() override
-    {
-        using namespace std::chrono;
-        return duration<double>(steady_clock::now().time_since_epoch()).count();
-    }
-
-    void Yield_Once() override { QCoreApplication::processEvents(QEventLoop::AllEvents); }
-
-    void Yield_Until(double deadline) override
-    {
-        const double left = deadline - Seconds();
-        // A deadline years away would not fit the timer's int; the caller's loop re-arms
-        // the alarm every time round, so waking early is harmless.
-        const double ms = std::clamp(std::ceil(left * 1000.0), 0.0, double{Longest_Alarm_Ms});
-        // A wake-up at the deadline lets processEvents block instead of spinning.
-        QTimer alarm;
-        alarm.setSingleShot(true);
-        alarm.setTimerType(Qt::PreciseTimer);
-        alarm.start(static_cast<int>(ms));
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
-    }
-
-    void Yield_Idle() override { QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents); }
-};
-
-Qt_Pacing_Host& real_host()
-{
-    static Qt_Pacing_Host host;
-    return host;
-}
 
 Pacing_Host* current_host = nullptr;
 
 }  // namespace
 
-void Set_Pacing_Host(Pacing_Host* host)
+Pacing_Host* Set_Pacing_Host(Pacing_Host* host)
 {
-    current_host = host;
+    return std::exchange(current_host, host);
 }
 
 Pacing_Host& Pacing()
 {
-    return current_host ? *current_host : real_host();
+    if (!current_host) {
+        std::fputs("delvano: a wait before the event loop was set up\n", stderr);
+        std::abort();
+    }
+    return *current_host;
 }
 
 void Wait_Prog(int slot)

@@ -2,8 +2,8 @@
 // tunes per kind of animation with Wait_Value. While it waits the event loop keeps running.
 #pragma once
 
-// The clock and the event loop as Wait_Prog and the main loop see them; the real host uses a
-// monotonic clock and Qt's event loop, tests use a fake that records every call.
+// The clock and the event loop as Wait_Prog and the main loop see them: the program's is the
+// desktop's event loop with a monotonic clock, a test's records every call.
 class Pacing_Host {
 public:
     virtual ~Pacing_Host() = default;
@@ -13,8 +13,9 @@ public:
     virtual void Yield_Idle() = 0;                 // handle events; block until one arrives
 };
 
-// nullptr restores the real host.
-void Set_Pacing_Host(Pacing_Host* host);
+// Every wait and yield from now on goes through host; returns the host it replaces, so that
+// whoever puts one in can put the old one back. There must be one before the first wait.
+Pacing_Host* Set_Pacing_Host(Pacing_Host* host);
 Pacing_Host& Pacing();
 
 // Value 0: yield once. 1: until the next tick of a 1/64 s clock. n ≥ 2: until strictly more

@@ -1,18 +1,17 @@
 #include "dialogs/form2.h"
 
-#include <algorithm>
-
-#include <QFontMetrics>
-
-#include "core/module1.h"
 #include "dialogs/form2_previews.h"
 #include "display/blit.h"
 #include "display/game_font.h"
+#include "display/palette.h"
 #include "display/pictures.h"
+#include "state/module1.h"
+
+#include <QFontMetrics>
+
+#include <algorithm>
 
 namespace {
-
-const QColor White(255, 255, 255);
 
 const char* const Row_Names[Wait_Slot_Count] = {
     "左右移動", "向きを変える", "穴を掘る", "穴へ飛び込む", "落下中", "着地する", "その他",
@@ -43,7 +42,7 @@ void Form2::Build_Controls()
         label->adjustSize();
 
     for (int slot = 0; slot < Wait_Slot_Count; ++slot) {
-        Picture1[slot] = new Surface(Client, 16, 16, QColor(0, 0, 0));
+        Picture1[slot] = new Surface(Client, 16, 16, Black);
         Picture1[slot]->move(16, 32 + 20 * slot);
         Label1[slot] = Transparent_Label(Client, 40, 34 + 20 * slot, 52, 13, White, font,
                                          Qt::AlignLeft, QString::fromUtf8(Row_Names[slot]));

@@ -2,7 +2,8 @@
 // The sliders are the pending settings; nothing reaches Wait_Value before the apply button.
 #pragma once
 
-#include <array>
+#include "dialogs/game_dialog.h"
+#include "display/surface.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -10,8 +11,7 @@
 #include <QScrollBar>
 #include <QTimer>
 
-#include "dialogs/game_dialog.h"
-#include "display/surface.h"
+#include <array>
 
 class Form2 : public Game_Dialog {
     Q_OBJECT

@@ -2,13 +2,13 @@
 // Kept apart from the widgets so the frames and speeds can be checked without a window.
 #pragma once
 
-#include <array>
-#include <optional>
-#include <vector>
+#include "state/module1.h"
 
 #include <QString>
 
-#include "core/module1.h"
+#include <array>
+#include <optional>
+#include <vector>
 
 inline constexpr int Wait_Slider_Max = 20;
 

@@ -1,19 +1,11 @@
 #include "dialogs/form3.h"
 
-#include <QPixmap>
-
-#include "core/version.h"
 #include "display/game_font.h"
+#include "display/palette.h"
 #include "display/pictures.h"
+#include "state/version.h"
 
-namespace {
-
-const QColor Yellow(255, 255, 0);
-const QColor Dark_Green(0, 64, 0);
-const QColor White(255, 255, 255);
-const QColor Green(0, 255, 0);
-
-}  // namespace
+#include <QPixmap>
 
 Form3::Form3(QWidget* game_window)
     : Game_Dialog(game_window, QStringLiteral("でるぼん バージョン情報"), QSize(221, 177),

@@ -2,12 +2,12 @@
 // No button: the close box closes it.
 #pragma once
 
-#include <array>
+#include "dialogs/game_dialog.h"
 
 #include <QLabel>
 #include <QString>
 
-#include "dialogs/game_dialog.h"
+#include <array>
 
 class Form3 : public Game_Dialog {
     Q_OBJECT

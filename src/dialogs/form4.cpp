@@ -1,22 +1,21 @@
 #include "dialogs/form4.h"
 
+#include "core/key_codes.h"
+#include "dialogs/form4_score_entry.h"
+#include "dialogs/game_dialog.h"
+#include "display/blit.h"
+#include "display/game_font.h"
+#include "display/palette.h"
+#include "display/pictures.h"
+#include "rules/high_score_table.h"
+#include "shell/key_events.h"
+#include "state/module1.h"
+
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QRegularExpressionValidator>
 
-#include "core/key_codes.h"
-#include "core/module1.h"
-#include "dialogs/game_dialog.h"
-#include "dialogs/form4_score_entry.h"
-#include "display/blit.h"
-#include "display/game_font.h"
-#include "display/pictures.h"
-#include "rules/high_score_table.h"
-
 namespace {
-
-const QColor Yellow(255, 255, 0);
-const QColor White(255, 255, 255);
 
 constexpr int Name_Length = 10;
 constexpr int Landed_Top = 16;
@@ -67,9 +66,9 @@ void Form4::Build_Controls()
     setTabOrder(Text1, Command1);
 
     // The dancers are made after the labels so that they lie above the congratulation.
-    Picture1[0] = new Surface(Client, 16, 16, QColor(0, 0, 0));
+    Picture1[0] = new Surface(Client, 16, 16, Black);
     Picture1[0]->move(16, 16);
-    Picture1[1] = new Surface(Client, 16, 16, QColor(0, 0, 0));
+    Picture1[1] = new Surface(Client, 16, 16, Black);
     Picture1[1]->move(168, 16);
 
     Timer1 = new QTimer(this);

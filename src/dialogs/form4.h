@@ -2,16 +2,16 @@
 // small diggers drop in and dance. The game window stays disabled until it closes.
 #pragma once
 
-#include <array>
-#include <set>
+#include "dialogs/game_dialog.h"
+#include "display/surface.h"
 
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTimer>
 
-#include "dialogs/game_dialog.h"
-#include "display/surface.h"
+#include <array>
+#include <set>
 
 class Form4 : public Game_Dialog {
     Q_OBJECT

@@ -1,6 +1,7 @@
 #include "dialogs/form4_score_entry.h"
 
 #include "display/full_width.h"
+#include "display/palette.h"
 
 QString Congratulation_Text(int place)
 {
@@ -22,10 +23,10 @@ QColor Congratulation_Colour(int tag)
 {
     switch (tag) {
     case 0:
-        return QColor(255, 128, 0);
+        return Orange;
     case 2:
-        return QColor(255, 255, 255);
+        return White;
     default:
-        return QColor(255, 255, 0);
+        return Yellow;
     }
 }

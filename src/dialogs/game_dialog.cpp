@@ -1,12 +1,13 @@
 #include "dialogs/game_dialog.h"
 
+#include "display/blit.h"
+#include "display/palette.h"
+#include "display/pictures.h"
+#include "display/transparent_label.h"
+
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QWindow>
-
-#include "display/blit.h"
-#include "display/pictures.h"
-#include "display/transparent_label.h"
 
 Game_Dialog::Game_Dialog(QWidget* game_window, const QString& title, QSize client, Sheet_Cell texture)
     : QWidget(nullptr), game_window_(game_window), texture_(texture)
@@ -20,7 +21,7 @@ Game_Dialog::Game_Dialog(QWidget* game_window, const QString& title, QSize clien
                    | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowStaysOnTopHint);
     setAttribute(Qt::WA_DeleteOnClose);
     setFixedSize(client);
-    Client = new Surface(this, client.width(), client.height(), QColor(0, 0, 0));
+    Client = new Surface(this, client.width(), client.height(), Black);
     Client->move(0, 0);
     if (game_window) {
         game_window->setEnabled(false);

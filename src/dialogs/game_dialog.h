@@ -4,15 +4,15 @@
 // Their labels are Transparent_Label, which this header brings along.
 #pragma once
 
+#include "display/surface.h"
+#include "display/transparent_label.h"
+#include "rules/sheet_cells.h"
+
 #include <QPoint>
 #include <QPointer>
 #include <QSize>
 #include <QString>
 #include <QWidget>
-
-#include "display/surface.h"
-#include "display/transparent_label.h"
-#include "rules/sheet_cells.h"
 
 class Game_Dialog : public QWidget {
     Q_OBJECT

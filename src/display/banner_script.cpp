@@ -1,9 +1,9 @@
 #include "display/banner_script.h"
 
-#include "core/module1.h"
-#include "core/random_source.h"
 #include "rules/cell_codes.h"
 #include "rules/sheet_cells.h"
+#include "state/module1.h"
+#include "state/random_source.h"
 
 namespace {
 

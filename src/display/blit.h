@@ -2,10 +2,10 @@
 // destination, by plain copy or with the AND / OR raster operations of sprite masks.
 #pragma once
 
-#include <QImage>
-
 #include "rules/screen.h"
 #include "rules/sheet_cells.h"
+
+#include <QImage>
 
 // Copies the w × h rectangle at (sx, sy) of src to (dx, dy) of dst. A negative w copies the
 // source mirrored: destination column 0 takes source column sx, column 1 takes sx − 1, and so

@@ -1,9 +1,9 @@
 // Numbers shown to the player are written in full-width digits: 1234 reads "１２３４".
 #pragma once
 
-#include <cstdint>
-
 #include <QString>
+
+#include <cstdint>
 
 // Every ASCII character of text (digits, "p", "-") becomes its full-width form.
 QString Full_Width(const QString& text);

@@ -1,10 +1,10 @@
 #include "display/game_font.h"
 
-#include <algorithm>
-
 #include <QFontDatabase>
 #include <QFontMetrics>
 #include <QStringList>
+
+#include <algorithm>
 
 QString Game_Font_Family()
 {

@@ -1,8 +1,8 @@
 #include "display/map_paint.h"
 
-#include "core/module1.h"
 #include "display/blit.h"
 #include "rules/sheet_cells.h"
+#include "state/module1.h"
 
 namespace {
 

@@ -1,10 +1,10 @@
 #include "rules/dig.h"
 
-#include "core/module1.h"
-#include "core/random_source.h"
-#include "rules/actions.h"
 #include "rules/cell_codes.h"
+#include "rules/sequence.h"
 #include "rules/sheet_cells.h"
+#include "state/module1.h"
+#include "state/random_source.h"
 
 namespace {
 
@@ -25,7 +25,7 @@ char dug_code()
     if (v == 0)
         return Cell_Special;
     if (v <= 2)
-        return static_cast<char>('0' + Rnd_Int(3) + 7);
+        return static_cast<char>(Cell_Power_Shovel + Rnd_Int(3));
     if (v <= 5)
         return Cell_Damage;
     if (v <= 9)
@@ -62,8 +62,8 @@ void Dig_Judge()
             Set_Char(Dig_Mask, p, '0');
         break;
     case 2: Set_Char(Dig_Mask, 5, '0'); break;
-    case 14: Set_Char(Dig_Mask, 6, '0'); break;
-    case 15:
+    case Field_Columns - 1: Set_Char(Dig_Mask, 6, '0'); break;
+    case Field_Columns:
         for (int p : {2, 4, 6, 8})
             Set_Char(Dig_Mask, p, '0');
         break;
@@ -73,7 +73,7 @@ void Dig_Judge()
         if (Char_At(Dig_Mask, p) != '1')
             continue;
         const Dig_Place place = Dig_Position(p, Digger_X);
-        if (Char_At(Map_Line[static_cast<size_t>(place.row)], place.column) != Cell_Soil)
+        if (Cell(place.row, place.column) != Cell_Soil)
             Set_Char(Dig_Mask, p, '0');
     }
     Dig_Codes.clear();
@@ -90,19 +90,18 @@ bool Dig_Action(Screen& screen)
     try {
         screen.Sound("Dig");
         const int d = Digger_Dir;
-        for (int i = 0; i < 4; ++i) {
-            screen.Paint_Digger(Digging_Pose(d, i));
+        const auto pose = [d](int frame) { return Digging_Pose(d, frame); };
+        sequence.Play_Pose(Slot_Dig, pose, [&](int frame) {
             for (int p = 1; p <= 8; ++p) {
                 if (Char_At(Dig_Mask, p) != '1')
                     continue;
                 const Dig_Place place = Dig_Position(p, Digger_X);
                 screen.Paint_Tile(place.x(), place.y(), Map_Tile(Char_At(Dig_Codes, p)),
                                   p == 1 ? Raster::And : Raster::Copy);
-                screen.Paint_Tile(place.x(), place.y(), Dig_Overlay(i), Raster::Paint);
+                screen.Paint_Tile(place.x(), place.y(), Dig_Overlay(frame), Raster::Paint);
             }
             screen.Refresh_Field();
-            sequence.Wait(Slot_Dig);
-        }
+        });
         screen.Paint_Digger(Standing_Pose(d));
         for (int p = 1; p <= 8; ++p) {
             if (Char_At(Dig_Mask, p) != '1')

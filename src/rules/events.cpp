@@ -1,21 +1,19 @@
 #include "rules/events.h"
 
-#include <algorithm>
-
-#include "core/module1.h"
-#include "core/random_source.h"
 #include "rules/cell_codes.h"
 #include "rules/fall.h"
 #include "rules/sheet_cells.h"
+#include "rules/stage_map.h"
+#include "state/module1.h"
+#include "state/random_source.h"
+
+#include <algorithm>
 
 namespace {
 
 void pickup_frames(Sequence& sequence)
 {
-    for (int i = 0; i < 4; ++i) {
-        sequence.screen().Paint_Digger(Cheering_Pose(i));
-        sequence.Wait(Slot_Other);
-    }
+    sequence.Play_Pose(Slot_Other, Cheering_Pose);
 }
 
 // The special item rewrites every cell of the map, chosen by one draw t.
@@ -74,7 +72,7 @@ void apply_item(Sequence& sequence, char cell, bool fell)
         screen.Sound("Dam");
         break;
     case Cell_Gold:
-        Score_Table[3].Score += 10;
+        Score_Table[Playing_Entry].Score += 10;
         screen.Sound("Gold");
         break;
     case Cell_Life:
@@ -102,7 +100,7 @@ void Move_Ivents(Sequence& sequence)
     bool fell = false;
     for (;;) {
         apply_item(sequence, Cell(1, Digger_X), fell);
-        screen.Paint_Tile(16 * (Digger_X - 1), 16, Map_Tile(Cell_Empty), Raster::Copy);
+        screen.Paint_Tile(Column_Left(Digger_X), Row_Top(1), Map_Tile(Cell_Empty), Raster::Copy);
         Set_Char(Map_Line[1], Digger_X, Cell_Empty);
         screen.States_Refresh();
         if (Life == Life_Min) {

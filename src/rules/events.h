@@ -7,9 +7,3 @@
 // Called right after Digger_X has changed. Applies the item of every cell the digger reaches,
 // falls row by row, lands; ends the game when life runs out.
 void Move_Ivents(Sequence& sequence);
-
-// The cell at row r, column c (1-based), as the rules read it.
-inline char Cell(int row, int column)
-{
-    return Char_At(Map_Line[static_cast<size_t>(row)], column);
-}

@@ -1,13 +1,12 @@
 #include "rules/fall.h"
 
-#include <algorithm>
-#include <vector>
-
-#include "core/module1.h"
 #include "rules/cell_codes.h"
-#include "rules/events.h"
 #include "rules/sheet_cells.h"
 #include "rules/stage_map.h"
+#include "state/module1.h"
+
+#include <algorithm>
+#include <vector>
 
 void Fall_Step(Sequence& sequence)
 {
@@ -18,9 +17,9 @@ void Fall_Step(Sequence& sequence)
         sequence.Wait(Slot_Falling);
     }
     Scroll_Map();
-    screen.Map_Paint(0);
+    screen.Map_Paint(Map_Paint_Scrolled);
     screen.Set_Field_Top(0);
-    Score_Table[3].Score += 1;
+    Score_Table[Playing_Entry].Score += 1;
     screen.States_Refresh();
 }
 
@@ -34,8 +33,10 @@ std::vector<int> squeezing_columns(int x)
         return {};
     if (x == 1)
         return Cell(1, 2) == Cell_Soil ? std::vector<int>{2} : std::vector<int>{};
-    if (x == 15)
-        return Cell(1, 14) == Cell_Soil ? std::vector<int>{14} : std::vector<int>{};
+    if (x == Field_Columns) {
+        const int left = Field_Columns - 1;
+        return Cell(1, left) == Cell_Soil ? std::vector<int>{left} : std::vector<int>{};
+    }
     if (Cell(1, x - 1) == Cell_Soil && Cell(1, x + 1) == Cell_Soil)
         return {x - 1, x + 1};
     return {};
@@ -47,10 +48,7 @@ void Landing(Sequence& sequence)
 {
     Screen& screen = sequence.screen();
     const int d = Digger_Dir;
-    for (int i = 0; i < 4; ++i) {
-        screen.Paint_Digger(Landing_Pose(d, i));
-        sequence.Wait(Slot_Landing);
-    }
+    sequence.Play_Pose(Slot_Landing, [d](int frame) { return Landing_Pose(d, frame); });
     screen.Paint_Digger(Standing_Pose(d));
     screen.Refresh_Digger();
 
@@ -59,15 +57,13 @@ void Landing(Sequence& sequence)
         screen.Sound("Out");
         for (int column : squeeze)
             Set_Char(Map_Line[1], column, Cell_Empty);
-        for (int i = 0; i < 4; ++i) {
-            screen.Paint_Digger(Squeezed_Pose(i));
+        sequence.Play_Pose(Slot_Other, Squeezed_Pose, [&](int frame) {
             for (int column : squeeze)
-                screen.Paint_Tile(16 * (column - 1), 16, Dig_Overlay(i), Raster::Copy);
-            sequence.Wait(Slot_Other);
-        }
+                screen.Paint_Tile(Column_Left(column), Row_Top(1), Dig_Overlay(frame), Raster::Copy);
+        });
         screen.Paint_Digger(Standing_Pose(d));
         for (int column : squeeze)
-            screen.Paint_Tile(16 * (column - 1), 16, Map_Tile(Cell_Empty), Raster::Copy);
+            screen.Paint_Tile(Column_Left(column), Row_Top(1), Map_Tile(Cell_Empty), Raster::Copy);
         Life -= 1;
     }
     Life = std::clamp(Life, Life_Min, Life_Max);

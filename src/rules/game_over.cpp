@@ -1,16 +1,17 @@
 #include "rules/game_over.h"
 
-#include "core/module1.h"
 #include "rules/high_score_table.h"
 #include "rules/screen.h"
 #include "rules/sequence.h"
 #include "rules/sheet_cells.h"
+#include "rules/stage_map.h"
+#include "state/module1.h"
 
 namespace {
 
 // The slide is one unbroken stretch of drawing: nothing may run between its steps, so it
 // repaints at once instead of yielding.
-void Slide_Caption(Screen& screen, Game_Over_Stage& stage)
+void slide_caption(Screen& screen, Game_Over_Stage& stage)
 {
     stage.Set_Caption_Text("ゲームオーバー");
     int top = Caption_Start_Top;
@@ -32,17 +33,10 @@ void Game_Over_Sequence(Screen& screen, Game_Over_Stage& stage)
     if (!Is_New_High_Score()) {
         screen.Sound("Over");
         Game_Mode = Mode_Game_Over;
-        for (int turn = 0; turn < 2; ++turn) {
-            for (int k = 0; k < 4; ++k) {
-                screen.Paint_Digger(Turning_View(k));
-                sequence.Wait(Slot_Other);
-            }
-        }
-        for (int k = 0; k < 4; ++k) {
-            screen.Paint_Digger(Keeling_View(k));
-            sequence.Wait(Slot_Other);
-        }
-        Slide_Caption(screen, stage);
+        for (int turn = 0; turn < 2; ++turn)
+            sequence.Play_Pose(Slot_Other, Turning_View);
+        sequence.Play_Pose(Slot_Other, Keeling_View);
+        slide_caption(screen, stage);
         Game_Mode = Mode_Idle;
         return;
     }
@@ -56,15 +50,15 @@ void Game_Over_Sequence(Screen& screen, Game_Over_Stage& stage)
             sequence.Wait(Slot_Other);
         }
     }
-    Slide_Caption(screen, stage);
+    slide_caption(screen, stage);
     for (int k = 0; k < 4; ++k) {
         screen.Paint_Digger(Cheering_Pose(k));
         screen.Refresh_Digger();
         sequence.Wait(Slot_Other);
     }
     // The digger jumps out of the top of the field from where it stood in row 1.
-    const int left = Cell_Size * (Digger_X - 1);
-    int top = Cell_Size;
+    const int left = Column_Left(Digger_X);
+    int top = Row_Top(1);
     for (int step = 0; step < 8; ++step) {
         top -= 4;
         screen.Move_Digger(left, top);

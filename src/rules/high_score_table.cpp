@@ -2,30 +2,25 @@
 
 bool Is_New_High_Score()
 {
-    return Score_Table[3].Score > Score_Table[2].Score;
+    return Score_Table[Playing_Entry].Score > Score_Table[High_Score_Places - 1].Score;
 }
 
 int Insert_High_Score(std::array<Score_Entry, 4>& table)
 {
-    const int32_t score = table[3].Score;
-    if (table[0].Score < score) {
-        table[2] = table[1];
-        table[1] = table[0];
-        table[0] = table[3];
-        return 0;
-    }
-    if (table[1].Score < score) {
-        table[2] = table[1];
-        table[1] = table[3];
-        return 1;
-    }
-    table[2] = table[3];
-    return 2;
+    // Strictly better than a place takes it; the places below move down one, the last drops out.
+    const Score_Entry entered = table[Playing_Entry];
+    int place = 0;
+    while (place < High_Score_Places - 1 && table[place].Score >= entered.Score)
+        ++place;
+    for (int below = High_Score_Places - 1; below > place; --below)
+        table[below] = table[below - 1];
+    table[place] = entered;
+    return place;
 }
 
 void Clear_High_Scores()
 {
-    for (int entry = 0; entry <= 2; ++entry)
+    for (int entry = 0; entry < High_Score_Places; ++entry)
         Score_Table[entry] = Score_Entry{};
 }
 

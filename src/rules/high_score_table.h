@@ -1,9 +1,9 @@
 // The three-entry high-score table: who gets in, where, and the command that empties it.
 #pragma once
 
-#include <array>
+#include "state/module1.h"
 
-#include "core/module1.h"
+#include <array>
 
 // A score only enters the table by beating the third place; a tie stays out.
 bool Is_New_High_Score();

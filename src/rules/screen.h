@@ -9,11 +9,15 @@
 // yields, so no other call can be overtaken.
 #pragma once
 
-#include <string>
-
 #include "rules/sheet_cells.h"
 
+#include <string>
+
 enum class Raster { Copy, And, Paint };  // plain copy, SRCAND, SRCPAINT
+
+// Map_Paint's modes: catch up with a map just scrolled by one row, or draw the whole map.
+inline constexpr int Map_Paint_Scrolled = 0;
+inline constexpr int Map_Paint_Whole = 1;
 
 class Screen {
 public:

@@ -5,10 +5,10 @@
 // unwinds our own frames.
 #pragma once
 
-#include <cstdint>
-
-#include "core/module1.h"
 #include "rules/screen.h"
+#include "state/module1.h"
+
+#include <cstdint>
 
 struct Overtaken {};
 
@@ -28,6 +28,23 @@ public:
     {
         if (Game_Serial != serial_)
             throw Overtaken{};
+    }
+
+    // The four frames of a pose: each paints the digger as pose(frame) gives it, then whatever
+    // else that frame draws (also(frame)), then waits in the slot.
+    template <class Pose, class Also>
+    void Play_Pose(int slot, Pose pose, Also also)
+    {
+        for (int frame = 0; frame < Frames_Per_Pose; ++frame) {
+            screen_.Paint_Digger(pose(frame));
+            also(frame);
+            Wait(slot);
+        }
+    }
+    template <class Pose>
+    void Play_Pose(int slot, Pose pose)
+    {
+        Play_Pose(slot, pose, [](int) {});
     }
 
 private:

@@ -12,6 +12,8 @@ struct Sheet_Cell {
 inline constexpr int Cell_Size = 16;
 inline constexpr int Sheet_Columns = 10;
 inline constexpr int Sheet_Rows = 7;
+// Every animation of the digger is four frames long.
+inline constexpr int Frames_Per_Pose = 4;
 
 // Column 0..9, row 0..6.
 constexpr Sheet_Cell Cell_At(int column, int row)
@@ -23,7 +25,7 @@ constexpr Sheet_Cell Cell_At(int column, int row)
 // are the left-facing ones mirrored, four columns further on. frame 0..3.
 constexpr Sheet_Cell Side_Pose(int row, int facing, int frame)
 {
-    return Cell_At(4 * facing + frame, row);
+    return Cell_At(Frames_Per_Pose * facing + frame, row);
 }
 constexpr Sheet_Cell Walking_Pose(int facing, int frame) { return Side_Pose(0, facing, frame); }
 constexpr Sheet_Cell Digging_Pose(int facing, int frame) { return Side_Pose(1, facing, frame); }

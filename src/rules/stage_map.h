@@ -1,7 +1,26 @@
-// The stage map's row generators and its one-row scroll.
+// The stage map: a new game's map, the row generators, the one-row scroll, and where a cell of
+// the map lies on the field canvas.
 #pragma once
 
+#include "rules/sheet_cells.h"
+#include "state/module1.h"
+
 #include <string>
+
+class Screen;
+
+// The cell at row r (0..Map_Rows − 1), column c (1..Field_Columns), as the rules read it.
+inline char Cell(int row, int column)
+{
+    return Char_At(Map_Line[static_cast<size_t>(row)], column);
+}
+
+// The canvas pixel where column c (1-based) and row r begin.
+constexpr int Column_Left(int column) { return Cell_Size * (column - 1); }
+constexpr int Row_Top(int row) { return Cell_Size * row; }
+
+// Resets the game state and generates a fresh map; puts the digger box above the field.
+void New_Game(Screen& screen);
 
 // A row for rows 3..15 of a new map: mostly soil, a few items, one in fifty rows a special or
 // shovel item on top.

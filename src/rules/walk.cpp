@@ -1,9 +1,10 @@
-// Turning and walking one column.
-#include "core/module1.h"
-#include "rules/actions.h"
+#include "rules/walk.h"
+
 #include "rules/cell_codes.h"
 #include "rules/events.h"
 #include "rules/sheet_cells.h"
+#include "rules/stage_map.h"
+#include "state/module1.h"
 
 namespace {
 
@@ -13,13 +14,14 @@ void step(Sequence& sequence, int direction)
     Screen& screen = sequence.screen();
     const int target = Digger_X + direction;
     const bool into_hole = Cell(2, target) != Cell_Soil;
-    const int left = 16 * (Digger_X - 1);
-    for (int i = 0; i < 4; ++i) {
-        screen.Paint_Digger(into_hole ? Stepping_Off_Pose(Digger_Dir, i)
-                                      : Walking_Pose(Digger_Dir, i));
-        screen.Move_Digger(left + direction * 4 * (i + 1), 16);
-        sequence.Wait(into_hole ? Slot_Step_Into_Hole : Slot_Walk);
-    }
+    const int left = Column_Left(Digger_X);
+    const int d = Digger_Dir;
+    const auto pose = [d, into_hole](int frame) {
+        return into_hole ? Stepping_Off_Pose(d, frame) : Walking_Pose(d, frame);
+    };
+    sequence.Play_Pose(into_hole ? Slot_Step_Into_Hole : Slot_Walk, pose, [&](int frame) {
+        screen.Move_Digger(left + direction * 4 * (frame + 1), Row_Top(1));
+    });
     Digger_X = target;
     Move_Ivents(sequence);
 }
@@ -38,7 +40,7 @@ bool Walk_Action(Screen& screen)
 {
     Sequence sequence(screen);
     try {
-        if (Char_At(Key_State, 2) == '1') {
+        if (Char_At(Key_State, Key_Left) == '1') {
             if (Digger_Dir != Facing_Left)
                 return turn(sequence, Facing_Left);
             if (Digger_X > 1 && Cell(1, Digger_X - 1) != Cell_Soil) {
@@ -47,10 +49,10 @@ bool Walk_Action(Screen& screen)
             }
             return false;
         }
-        if (Char_At(Key_State, 3) == '1') {
+        if (Char_At(Key_State, Key_Right) == '1') {
             if (Digger_Dir != Facing_Right)
                 return turn(sequence, Facing_Right);
-            if (Digger_X < 15 && Cell(1, Digger_X + 1) != Cell_Soil) {
+            if (Digger_X < Field_Columns && Cell(1, Digger_X + 1) != Cell_Soil) {
                 step(sequence, +1);
                 return true;
             }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QString>
+
 #include <functional>
 
 enum class Msg_Icon { None, Information, Question, Critical };

@@ -1,10 +1,10 @@
 #include "shell/readme_viewer.h"
 
+#include "shell/message_box.h"
+
 #include <QFileInfo>
 #include <QProcess>
 #include <QStandardPaths>
-
-#include "shell/message_box.h"
 
 namespace {
 

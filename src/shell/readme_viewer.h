@@ -2,10 +2,10 @@
 // started without waiting for it.
 #pragma once
 
-#include <functional>
-
 #include <QString>
 #include <QStringList>
+
+#include <functional>
 
 // What the command asks of the system; tests put fakes in.
 struct Readme_System {

@@ -1,16 +1,17 @@
 #include "shell/settings_file.h"
 
+#include "shell/message_box.h"
+#include "shell/settings_format.h"
+#include "state/module1.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QStandardPaths>
 #include <QTemporaryFile>
-#include <array>
 
-#include "core/module1.h"
-#include "shell/message_box.h"
-#include "shell/settings_format.h"
+#include <array>
 
 namespace {
 

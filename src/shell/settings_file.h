@@ -4,6 +4,7 @@
 
 #include <QDateTime>
 #include <QString>
+
 #include <functional>
 
 enum class Load_Result { Missing, Loaded, Broken };

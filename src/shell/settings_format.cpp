@@ -1,8 +1,8 @@
 #include "shell/settings_format.h"
 
-#include <QStringDecoder>
+#include "state/version.h"
 
-#include "core/version.h"
+#include <QStringDecoder>
 
 QString Settings_Stamp(const QDateTime& when)
 {

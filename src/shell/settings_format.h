@@ -6,6 +6,7 @@
 #include <QDateTime>
 #include <QString>
 #include <QStringList>
+
 #include <optional>
 
 inline constexpr int Settings_Line_Count = 15;

@@ -1,13 +1,13 @@
 #include "shell/sound.h"
 
+#include "state/module1.h"
+
 #include <QAction>
-#include <QFileInfo>
 #include <QAudioDevice>
+#include <QFileInfo>
 #include <QMediaDevices>
 #include <QSoundEffect>
 #include <QUrl>
-
-#include "core/module1.h"
 
 namespace {
 

@@ -2,12 +2,12 @@
 // vital: a missing device or file means silence, nothing else changes.
 #pragma once
 
+#include <QString>
+
 #include <functional>
 #include <map>
 #include <memory>
 #include <string>
-
-#include <QString>
 
 class QAction;
 class QSoundEffect;

@@ -1,14 +1,14 @@
 // The shipped pictures decode at their sizes; the effects are plain 16-bit PCM, audible and not too short.
+#include <QFile>
+#include <QImage>
+#include <QtEndian>
+
+#include <gtest/gtest.h>
+
 #include <algorithm>
 #include <cstdlib>
 #include <string>
 #include <vector>
-
-#include <gtest/gtest.h>
-
-#include <QFile>
-#include <QImage>
-#include <QtEndian>
 
 namespace {
 struct Asset_Row { std::string file; int width = 0, height = 0; };  // no size: an effect

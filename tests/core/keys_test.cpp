@@ -1,8 +1,8 @@
 // What a key does by game mode: one row per case of the key policy the handlers carry out.
-#include <gtest/gtest.h>
-
 #include "core/key_codes.h"
 #include "core/key_policy.h"
+
+#include <gtest/gtest.h>
 
 struct Key_Row { Key_Target target; bool down; Key_Event key; Key_Effect effect; };  // key: mode, code, repeat, Alt
 void PrintTo(const Key_Row& row, std::ostream* out)

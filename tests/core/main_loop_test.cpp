@@ -1,13 +1,13 @@
 // One pass of the main loop, then its yield: the modes, the priority of the held keys, and what
 // a turn or a step does by the cells beside the digger and the field's edges.
-#include <gtest/gtest.h>
-
 #include "core/main_loop.h"
 #include "core/pacing.h"
-#include "core/random_source.h"
+#include "state/random_source.h"
 #include "support/map_text.h"
 #include "support/recording_screen.h"
 #include "support/table.h"
+
+#include <gtest/gtest.h>
 
 struct Yield_Counter final : Pacing_Host {
     int once = 0, idle = 0;
@@ -56,11 +56,11 @@ TEST_P(Loop_Pass, DoesAtMostOneThingThenYields)
     Game_Mode = row.mode, Key_State = row.keys;
     Set_Random_Source([] { return 0.5; });  // whatever a dig, an item or a fall draws
     Yield_Counter yields;
-    Set_Pacing_Host(&yields);
+    Pacing_Host* const before = Set_Pacing_Host(&yields);
     Recording_Screen screen;
     int asked = 0;
     Run_Main_Loop(screen, [&] { return ++asked <= 2; });  // exactly one pass and its yield
-    Set_Pacing_Host(nullptr), Set_Random_Source(nullptr);
+    Set_Pacing_Host(before), Set_Random_Source(nullptr);
     const std::string first = screen.calls.empty() ? "" : " " + screen.calls.front();
     const auto wait = std::find_if(screen.calls.begin(), screen.calls.end(), [](auto& c) { return c.rfind("wait", 0) == 0; });
     EXPECT_EQ(std::to_string(Digger_X) + " " + std::to_string(Digger_Dir) + " " + std::to_string(Game_Mode) + first +

@@ -1,12 +1,12 @@
 // Wait_Prog against a clock that moves one step each time the game yields.
-#include <climits>
-#include <stdexcept>
+#include "core/pacing.h"
+#include "state/module1.h"
+#include "support/table.h"
 
 #include <gtest/gtest.h>
 
-#include "core/module1.h"
-#include "core/pacing.h"
-#include "support/table.h"
+#include <climits>
+#include <stdexcept>
 
 // Steps are powers of two, so a reading can land exactly on a deadline. The slot's value may
 // change after a given yield, as the wait settings dialog does.
@@ -49,9 +49,9 @@ TEST_P(Wait_Prog_Value, WaitsAsLongAsItsSlotSays)
     Wait_Value.fill(999);  // another slot read by mistake waits far too long
     Wait_Value[static_cast<size_t>(GetParam().slot)] = GetParam().value;
     Stepping_Clock clock(GetParam());
-    Set_Pacing_Host(&clock);
+    Pacing_Host* const before = Set_Pacing_Host(&clock);
     EXPECT_NO_THROW(Wait_Prog(GetParam().slot));
-    Set_Pacing_Host(nullptr);
+    Set_Pacing_Host(before);
     EXPECT_EQ(clock.yields, GetParam().yields);
 }
 INSTANTIATE_TEST_SUITE_P(Pacing, Wait_Prog_Value, testing::ValuesIn(Wait_Rows), Row_Name<Wait_Row>);

@@ -1,10 +1,10 @@
 // What the README promises of `cmake --install` and `cpack -G DEB` from this build, validated.
-#include <gtest/gtest.h>
-
 #include <QDir>
 #include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
+
+#include <gtest/gtest.h>
 
 namespace {
 // The exit code (-1 when the program did not run to its end), a colon and all it printed.

@@ -2,13 +2,13 @@
 // and the X tools a player's actions are made of. Every wait polls with a deadline.
 #pragma once
 
-#include <functional>
-#include <optional>
-
 #include <QImage>
 #include <QProcess>
 #include <QRect>
 #include <QTemporaryDir>
+
+#include <functional>
+#include <optional>
 
 struct Live_Desktop_Options {
     bool window_manager = false;  // openbox: frames, stacking and focus of a real window manager

@@ -1,14 +1,14 @@
 // The built game under a real window manager and sound server, played with real key events.
-#include <algorithm>
-#include <utility>
-
-#include <gtest/gtest.h>
+#include "desktop/live_desktop.h"
+#include "shell/settings_file.h"
+#include "state/module1.h"
 
 #include <QRegularExpression>
 
-#include "core/module1.h"
-#include "desktop/live_desktop.h"
-#include "shell/settings_file.h"
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <utility>
 
 namespace {
 

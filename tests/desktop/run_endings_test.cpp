@@ -1,21 +1,22 @@
 // Every way a run ends keeps the high-score table in the saved file, and the built game exits
 // with 0; no game can be steered into its ending from outside, so those rows run in-process.
-#include <csignal>
-#include <gtest/gtest.h>
-#include <unistd.h>
+#include "core/pacing.h"
+#include "desktop/live_desktop.h"
+#include "dialogs/form4.h"
+#include "game_window/form1.h"
+#include "rules/sequence.h"
+#include "shell/settings_file.h"
+#include "state/module1.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QProcess>
 #include <QTemporaryDir>
 
-#include "core/module1.h"
-#include "core/pacing.h"
-#include "desktop/live_desktop.h"
-#include "dialogs/form4.h"
-#include "display/form1.h"
-#include "rules/sequence.h"
-#include "shell/settings_file.h"
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <unistd.h>
 
 namespace {
 
@@ -75,7 +76,7 @@ std::string run_in_process(const Ending& e, const QString& file)
 {
     Reset_Module1();
     Scripted_Host host;
-    Set_Pacing_Host(&host);
+    Pacing_Host* const real_host = Set_Pacing_Host(&host);
     Form1 window;
     window.Settings_File = file;
     window.Watch_Session_End();
@@ -98,7 +99,7 @@ std::string run_in_process(const Ending& e, const QString& file)
             dialog->Text1->setText("ねこ");
     if (e.when != When::Ending || e.how == How::New_Game_Then_Close)
         end_run(window, e);
-    Set_Pacing_Host(nullptr);
+    Set_Pacing_Host(real_host);
     return saved_table(file);
 }
 

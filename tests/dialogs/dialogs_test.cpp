@@ -1,15 +1,15 @@
 // The three dialogs as the player meets them: tiles, words, a new high score, the wait presets.
-#include <array>
-
-#include <gtest/gtest.h>
-
-#include <QKeyEvent>
-
-#include "core/module1.h"
 #include "dialogs/form2.h"
 #include "dialogs/form3.h"
 #include "dialogs/form4.h"
-#include "display/look.h"
+#include "state/module1.h"
+#include "support/look.h"
+
+#include <QKeyEvent>
+
+#include <gtest/gtest.h>
+
+#include <array>
 
 namespace {
 const QColor Orange(255, 128, 0), Yellow(255, 255, 0), White(255, 255, 255);

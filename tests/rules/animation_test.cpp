@@ -1,13 +1,14 @@
 // Each animation of the rules compared whole with its golden text: poses, tiles, wait slots and
 // sounds in order, one frame a line (a frame ends with its wait).
-#include <gtest/gtest.h>
-
-#include "rules/actions.h"
+#include "rules/dig.h"
 #include "rules/events.h"
+#include "rules/walk.h"
 #include "support/map_text.h"
 #include "support/recording_screen.h"
 #include "support/scripted_source.h"
 #include "support/table.h"
+
+#include <gtest/gtest.h>
 
 // entry: the held keys, or "arrive" for the events where the digger stands. A special shovel
 // starts with its last use. Afterwards: rows 0 to 3 and 13 to 15, the score, "shovel/uses".

@@ -1,15 +1,15 @@
 // Digging and every random choice of the rules: the cells each shovel reaches by facing and
 // column, both row generators and what a dug cell becomes, draw by draw.
-#include <algorithm>
-
-#include <gtest/gtest.h>
-
-#include "core/module1.h"
 #include "rules/dig.h"
 #include "rules/stage_map.h"
+#include "state/module1.h"
 #include "support/map_text.h"
 #include "support/scripted_source.h"
 #include "support/table.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
 
 const char* const All_Soil = "111111111111111\n111111111111111\n111111111111111";
 

@@ -1,11 +1,11 @@
 // Both endings of a game compared whole with their golden texts: who gets which ending, every
 // frame, wait and sound, the caption's slide, the dialog and the mode left behind.
-#include <gtest/gtest.h>
-
-#include "core/module1.h"
 #include "rules/game_over.h"
+#include "state/module1.h"
 #include "support/recording_screen.h"
 #include "support/table.h"
+
+#include <gtest/gtest.h>
 
 // Caption calls go into the screen's log; a slide (a top, then the canvas repainted at once)
 // is written as one line from its first top to its last, each top followed by the repaint.

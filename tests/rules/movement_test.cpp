@@ -1,11 +1,11 @@
 // Where the digger arrives: items, the squeeze after a fall into a slot, the special item.
-#include <gtest/gtest.h>
-
 #include "rules/events.h"
 #include "support/map_text.h"
 #include "support/recording_screen.h"
 #include "support/scripted_source.h"
 #include "support/table.h"
+
+#include <gtest/gtest.h>
 
 // Arriving in column x of row 1 over row 2 (row 3 soil); after: life shovel/uses score row-1 sounds.
 struct Arrival_Row { const char* name; int x; const char* row1; const char* row2; int life, shovel, uses, score; Draws u; const char* after; };

@@ -1,17 +1,18 @@
 // Delvano.ini: what a start makes of each kind of file, the bytes a save writes, a failed save.
-#include <csignal>
-#include <sys/resource.h>
+#include "shell/message_box.h"
+#include "shell/settings_file.h"
+#include "state/module1.h"
+#include "support/table.h"
 
 #include <QDir>
 #include <QFile>
 #include <QStringEncoder>
 #include <QTemporaryDir>
+
 #include <gtest/gtest.h>
 
-#include "core/module1.h"
-#include "shell/message_box.h"
-#include "shell/settings_file.h"
-#include "support/table.h"
+#include <csignal>
+#include <sys/resource.h>
 
 // A file as the game writes it on 22 November 2002 at 15:30, with some lines (1-based) replaced.
 QByteArray File_With(const QList<std::pair<int, QByteArray>>& replaced = {})

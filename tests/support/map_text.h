@@ -2,10 +2,10 @@
 // out are empty space.
 #pragma once
 
+#include "state/module1.h"
+
 #include <sstream>
 #include <string>
-
-#include "core/module1.h"
 
 inline void Playing_At(int x, int dir, const std::string& map)
 {

@@ -2,11 +2,11 @@
 // "wait 2", "sound Dig", ...), so a test compares the whole sequence a rule produced.
 #pragma once
 
+#include "rules/screen.h"
+
 #include <functional>
 #include <string>
 #include <vector>
-
-#include "rules/screen.h"
 
 class Recording_Screen : public Screen {
 public:

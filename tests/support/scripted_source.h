@@ -1,12 +1,12 @@
 // The random source replaced by a script of u values; drawing more, or fewer, fails the test.
 #pragma once
 
-#include <deque>
-#include <vector>
+#include "state/random_source.h"
 
 #include <gtest/gtest.h>
 
-#include "core/random_source.h"
+#include <deque>
+#include <vector>
 
 // u just inside either end of the range where Int(u × n) = k: a changed n or boundary shows.
 inline double Low(int k, int n) { return (k + 0.001) / n; }

@@ -2,10 +2,10 @@
 // GoogleTest refuses a name that is not letters, digits and underscores.
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <ostream>
 #include <string>
-
-#include <gtest/gtest.h>
 
 template <class Row>
 std::string Row_Name(const testing::TestParamInfo<Row>& info)

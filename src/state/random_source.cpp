@@ -1,4 +1,4 @@
-#include "core/random_source.h"
+#include "state/random_source.h"
 
 #include <cmath>
 #include <random>

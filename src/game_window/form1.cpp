@@ -1,23 +1,17 @@
-#include "display/form1.h"
+#include "game_window/form1.h"
+
+#include "display/game_font.h"
+#include "display/palette.h"
+#include "display/pictures.h"
+#include "display/transparent_label.h"
+#include "shell/key_events.h"
+#include "state/module1.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLayout>
-#include <QMenuBar>
 #include <QScreen>
-
-#include "core/key_codes.h"
-#include "core/module1.h"
-#include "display/game_font.h"
-#include "display/pictures.h"
-#include "display/transparent_label.h"
-
-namespace {
-
-const QColor Black(0, 0, 0);
-
-}  // namespace
 
 Form1::Form1()
 {
@@ -47,25 +41,25 @@ void Form1::Build_Controls()
 
     // Siblings created later lie above earlier ones, so each parent's children are created
     // from the bottom of the drawing order up.
-    Picture5 = new Surface(Client, 240, 224, QColor(0, 128, 0));
+    Picture5 = new Surface(Client, 240, 224, Title_Green);
     Picture5->move(4, 6);
     Picture5->Set_Base(pictures.title);
 
-    Picture3 = new Surface(Client, 240, 224, QColor(128, 128, 128));
+    Picture3 = new Surface(Client, 240, 224, Viewport_Grey);
     Picture3->move(4, 6);
     Picture3->hide();
     Picture1 = new Surface(Picture3, 240, 240, Black);
     Picture1->move(0, 0);
-    Label2[1] = Transparent_Label(Picture1, 59, 1, 124, 21, QColor(128, 128, 0), Game_Font(21, true),
+    Label2[1] = Transparent_Label(Picture1, 59, 1, 124, 21, Olive, Game_Font(21, true),
                            Qt::AlignHCenter, QStringLiteral("Ｇａｍｅ Ｏｖｅｒ"));
-    Label2[0] = Transparent_Label(Picture1, 58, 0, 124, 21, QColor(255, 255, 0), Game_Font(21, true),
+    Label2[0] = Transparent_Label(Picture1, 58, 0, 124, 21, Yellow, Game_Font(21, true),
                            Qt::AlignHCenter, QStringLiteral("Ｇａｍｅ Ｏｖｅｒ"));
     Picture2 = new Surface(Picture3, 16, 16, Black);
     Picture2->move(0, 0);
 
     Picture6 = new Surface(Client, 120, 34, Black);
     Picture6->move(250, 84);
-    Label3 = Transparent_Label(Picture6, 0, 8, 138, 13, QColor(255, 255, 255), small, Qt::AlignLeft,
+    Label3 = Transparent_Label(Picture6, 0, 8, 138, 13, White, small, Qt::AlignLeft,
                         QStringLiteral("でるでるパズルアクション"));
     Label3->hide();
     Picture8 = new Surface(Picture6, 16, 16, Black);
@@ -93,7 +87,7 @@ void Form1::Build_Controls()
     };
     for (int i = 0; i < 10; ++i) {
         const Place& p = places[i];
-        Label1[i] = Transparent_Label(Client, p.left, p.top, p.width, 13, QColor(255, 255, 255), small,
+        Label1[i] = Transparent_Label(Client, p.left, p.top, p.width, 13, White, small,
                                p.align, QString::fromUtf8(p.text));
     }
 

@@ -1,13 +1,12 @@
-#include "core/end_signals.h"
-
-#include <cerrno>
-#include <csignal>
-
-#include <sys/socket.h>
-#include <unistd.h>
+#include "shell/end_signals.h"
 
 #include <QObject>
 #include <QSocketNotifier>
+
+#include <cerrno>
+#include <csignal>
+#include <sys/socket.h>
+#include <unistd.h>
 
 namespace {
 

@@ -1,18 +1,17 @@
 // Start-up, the main loop, and the end of the program.
+#include "core/main_loop.h"
+#include "game_window/form1.h"
+#include "rules/high_score_table.h"
+#include "shell/end_signals.h"
+#include "shell/settings_file.h"
+#include "shell/sound.h"
+#include "state/module1.h"
+#include "state/random_source.h"
+
 #include <QApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QSessionManager>
-
-#include "core/end_signals.h"
-#include "core/main_loop.h"
-#include "core/module1.h"
-#include "core/random_source.h"
-#include "display/form1.h"
-#include "rules/high_score_table.h"
-#include "shell/new_game.h"
-#include "shell/settings_file.h"
-#include "shell/sound.h"
 
 void Form1::Form_Load()
 {
@@ -77,9 +76,4 @@ void Form1::Watch_Session_End()
 bool Form1::Save_Settings()
 {
     return Settings_Save(Settings_File, Sound_Switch());
-}
-
-void Form1::mnuG1_Click()
-{
-    Run_New_Game(*this, [this] { Show_Play_Look(); }, [this] { Picture2->setFocus(); });
 }

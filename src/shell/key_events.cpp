@@ -1,3 +1,5 @@
+#include "shell/key_events.h"
+
 #include "core/key_codes.h"
 
 #include <QKeyEvent>
@@ -6,18 +8,18 @@ int Virtual_Key_Code(const QKeyEvent& event)
 {
     const int key = event.key();
     if (key >= Qt::Key_A && key <= Qt::Key_Z)
-        return 65 + (key - Qt::Key_A);
+        return Key_Code_A + (key - Qt::Key_A);
     if (key >= Qt::Key_0 && key <= Qt::Key_9)
-        return 48 + (key - Qt::Key_0);
+        return Key_Code_0 + (key - Qt::Key_0);
     switch (key) {
-    case Qt::Key_Left: return 37;
-    case Qt::Key_Up: return 38;
-    case Qt::Key_Right: return 39;
-    case Qt::Key_Down: return 40;
+    case Qt::Key_Left: return Key_Code_Left;
+    case Qt::Key_Up: return Key_Code_Up;
+    case Qt::Key_Right: return Key_Code_Right;
+    case Qt::Key_Down: return Key_Code_Down;
     case Qt::Key_Return:
     case Qt::Key_Enter: return Key_Code_Enter;
     case Qt::Key_Escape: return Key_Code_Escape;
-    case Qt::Key_Space: return 32;
+    case Qt::Key_Space: return Key_Code_Space;
     case Qt::Key_Shift: return Key_Code_Shift;
     case Qt::Key_Control: return Key_Code_Control;
     case Qt::Key_Alt:
@@ -25,7 +27,7 @@ int Virtual_Key_Code(const QKeyEvent& event)
     case Qt::Key_Meta:
     case Qt::Key_Super_L:
     case Qt::Key_Super_R: return Key_Code_Windows;
-    default: return 255;
+    default: return Key_Code_Other;
     }
 }
 

@@ -1,10 +1,10 @@
 // The new game command's entry: play look, fresh game, whole map, the digger dropping into row 1.
-#include <gtest/gtest.h>
-
-#include "core/module1.h"
-#include "core/random_source.h"
-#include "shell/new_game.h"
+#include "core/new_game.h"
+#include "state/module1.h"
+#include "state/random_source.h"
 #include "support/recording_screen.h"
+
+#include <gtest/gtest.h>
 
 TEST(New_Game_Command, DropsTheDiggerIntoRowOneAndLandsIt)
 {

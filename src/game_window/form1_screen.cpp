@@ -1,12 +1,10 @@
 // The game window as the rules see it.
-#include <QCoreApplication>
-
 #include "core/pacing.h"
-#include "dialogs/game_over.h"
 #include "display/blit.h"
-#include "display/form1.h"
 #include "display/map_paint.h"
 #include "display/pictures.h"
+#include "display/status_panel.h"
+#include "game_window/form1.h"
 #include "shell/sound.h"
 
 void Form1::Paint_Digger(int sheet_x, int sheet_y)
@@ -28,7 +26,7 @@ void Form1::Refresh_Digger()
 void Form1::Paint_Tile(int x, int y, int sheet_x, int sheet_y, Raster op)
 {
     Blit_Cell(Picture1->image(), Sheet(), x, y, sheet_x, sheet_y, op);
-    Picture1->update(x, y, 16, 16);
+    Picture1->update(x, y, Cell_Size, Cell_Size);
 }
 
 void Form1::Refresh_Field()
@@ -43,7 +41,7 @@ void Form1::Set_Field_Top(int top)
 
 void Form1::Save_Field()
 {
-    Blit(Picture3->image(), Picture1->image(), 0, 0, 240, 224, 0, 0);
+    Blit(Picture3->image(), Picture1->image(), 0, 0, Picture3->width(), Picture3->height(), 0, 0);
 }
 
 void Form1::Clear_Field()
@@ -53,7 +51,7 @@ void Form1::Clear_Field()
 
 void Form1::Restore_Field()
 {
-    Blit(Picture1->image(), Picture3->image(), 0, 0, 240, 224, 0, 0);
+    Blit(Picture1->image(), Picture3->image(), 0, 0, Picture3->width(), Picture3->height(), 0, 0);
     Picture1->update();
 }
 
@@ -61,6 +59,11 @@ void Form1::Map_Paint(int mode)
 {
     ::Map_Paint(Picture1->image(), Picture3->image(), Sheet(), mode);
     Picture1->update();
+}
+
+void Form1::States_Refresh()
+{
+    Paint_Status_Panel(*Client, Label1);
 }
 
 void Form1::Wait_Prog(int slot)
@@ -71,11 +74,6 @@ void Form1::Wait_Prog(int slot)
 void Form1::Sound(const std::string& name)
 {
     Play_Sound(Sound_Switch(), name);
-}
-
-void Form1::Game_Over()
-{
-    Run_Game_Over(*this);
 }
 
 void Form1::Yield()

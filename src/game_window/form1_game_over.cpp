@@ -1,10 +1,9 @@
-#include "dialogs/game_over.h"
+// The end of a game on the game window: the caption over the field and the name dialog.
+#include "dialogs/form4.h"
+#include "game_window/form1.h"
+#include "rules/game_over.h"
 
 #include <QLabel>
-
-#include "dialogs/form4.h"
-#include "display/form1.h"
-#include "rules/game_over.h"
 
 namespace {
 
@@ -53,8 +52,8 @@ private:
 
 }  // namespace
 
-void Run_Game_Over(Form1& window)
+void Form1::Game_Over()
 {
-    Form1_Stage stage(window);
-    Game_Over_Sequence(window, stage);
+    Form1_Stage stage(*this);
+    Game_Over_Sequence(*this, stage);
 }

@@ -1,11 +1,11 @@
 // What the player sees: grabs of the real widgets, compared with the shipped pictures.
 #pragma once
 
-#include <cstdlib>
-
 #include <QCoreApplication>
 #include <QImage>
 #include <QWidget>
+
+#include <cstdlib>
 
 inline QImage shipped(const char* picture)
 {

@@ -1,8 +1,8 @@
 // The banner cartoon on the game window's own widgets.
 #include "display/banner_script.h"
 #include "display/blit.h"
-#include "display/form1.h"
 #include "display/pictures.h"
+#include "game_window/form1.h"
 #include "rules/sheet_cells.h"
 
 namespace {

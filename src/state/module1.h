@@ -19,17 +19,25 @@ inline constexpr int32_t Mode_High_Score_Closed = 3;  // the name is in; the pan
 inline int32_t Game_Mode = Mode_Idle;
 // The program's folder, always ending in the path separator.
 inline std::string App_Dir;
-// "0"/"1" per key: position 1 dig (Z), 2 left, 3 right. Empty until the first game.
+// "0"/"1" per key at these positions. Empty until the first game.
+inline constexpr int Key_Dig = 1;  // Z
+inline constexpr int Key_Left = 2;
+inline constexpr int Key_Right = 3;
 inline std::string Key_State;
 // Sixteen rows of fifteen cell codes "0".."9"; row 0 on top, the digger always in row 1.
-inline std::array<std::string, 16> Map_Line;
+// Columns count from 1, as the rows' characters do.
+inline constexpr int Map_Rows = 16;
+inline constexpr int Field_Columns = 15;
+inline std::array<std::string, Map_Rows> Map_Line;
 inline constexpr int32_t Facing_Left = 0;
 inline constexpr int32_t Facing_Right = 1;
 inline int32_t Digger_Dir = Facing_Left;
-inline int32_t Digger_X = 0;    // 1..15
+inline int32_t Digger_X = 0;    // 1..Field_Columns
 inline std::string Dig_Mask;    // eight "0"/"1" flags, one per dig position
 inline std::string Dig_Codes;   // the code each dug position becomes, "0" where not dug
 // Entries 0..2 the high-score table, best first; entry 3 the game being played.
+inline constexpr int High_Score_Places = 3;
+inline constexpr int Playing_Entry = 3;
 inline std::array<Score_Entry, 4> Score_Table;
 
 inline constexpr int32_t Life_Min = 0;  // the game ends when life comes down to it
@@ -56,11 +64,11 @@ inline constexpr int Slot_Other = 6;           // items, squeezing, the game-ove
 inline constexpr int Wait_Slot_Count = 7;
 inline std::array<int32_t, Wait_Slot_Count> Wait_Value{};
 
-// Ours: bumped whenever a running animation sequence must give way (a new game starts, the
+// Bumped whenever a running animation sequence must give way (a new game starts, the
 // window closes). A sequence remembers the value it started under and stops at its next wait
 // once the value has moved on, so nothing of an old game leaks into the new one.
 inline uint64_t Game_Serial = 0;
-// Ours: true while the high-score ending runs and its score has not reached the table yet
+// True while the high-score ending runs and its score has not reached the table yet
 // (see Enter_Overtaken_High_Score).
 inline bool High_Score_Pending = false;
 

@@ -1,4 +1,4 @@
-#include "core/module1.h"
+#include "state/module1.h"
 
 void Reset_Module1()
 {

@@ -1,18 +1,19 @@
 // The game window: menu bar, play field, status panel and the banner box. It owns its controls
-// and carries the handlers of the game; the rules reach it only through Screen.
+// and carries every handler of the window, from its load to its menus; the rules reach it only
+// through Screen.
 #pragma once
 
-#include <array>
+#include "core/key_policy.h"
+#include "display/surface.h"
+#include "rules/screen.h"
+#include "shell/sound.h"
 
 #include <QAction>
 #include <QLabel>
 #include <QMainWindow>
 #include <QTimer>
 
-#include "core/key_policy.h"
-#include "display/surface.h"
-#include "rules/screen.h"
-#include "shell/sound.h"
+#include <array>
 
 class Form1 : public QMainWindow, public Screen {
     Q_OBJECT

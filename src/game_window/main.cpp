@@ -1,11 +1,12 @@
 // でるぼん — a digging puzzle-action game.
+#include "display/pictures.h"
+#include "game_window/form1.h"
+#include "shell/event_loop.h"
+
 #include <QApplication>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
-
-#include "display/form1.h"
-#include "display/pictures.h"
 
 int main(int argc, char** argv)
 {
@@ -22,6 +23,8 @@ int main(int argc, char** argv)
         QApplication::installTranslator(&translator);
 
     const Picture_Store pictures;
+    Event_Loop_Pacing pacing;
+    Set_Pacing_Host(&pacing);
     Form1 window;
     window.Form_Load();
     return 0;

@@ -1,8 +1,16 @@
-// The menu tree of the game window. No item has a shortcut besides its access key.
+// The menu bar of the game window and what each of its commands does. No item has a shortcut
+// besides its access key.
+#include "core/new_game.h"
+#include "dialogs/form2.h"
+#include "dialogs/form3.h"
+#include "game_window/form1.h"
+#include "rules/high_score_table.h"
+#include "shell/message_box.h"
+#include "shell/readme_viewer.h"
+#include "state/module1.h"
+
 #include <QMenu>
 #include <QMenuBar>
-
-#include "display/form1.h"
 
 void Form1::Build_Menus()
 {
@@ -37,7 +45,44 @@ void Form1::Build_Menus()
     mnuH3 = command(help, "バージョン情報(&V)", &Form1::mnuH3_Click);
 }
 
+void Form1::mnuG1_Click()
+{
+    Run_New_Game(*this, [this] { Show_Play_Look(); }, [this] { Picture2->setFocus(); });
+}
+
+void Form1::mnuG3_Click()
+{
+    const Msg_Answer answer =
+        Msg_Box(QStringLiteral("ハイスコアをクリアします\r\rよろしいですか？"), Msg_Buttons::Yes_No,
+                Msg_Icon::Question);
+    if (answer != Msg_Answer::Yes)
+        return;
+    Clear_High_Scores();
+    States_Refresh();
+}
+
+void Form1::mnuG5_Click()
+{
+    // The same road as the close box, so the settings are saved on the way out.
+    close();
+}
+
 void Form1::mnuO2_Click()
 {
     mnuO2->setChecked(!mnuO2->isChecked());
+}
+
+void Form1::mnuO4_Click()
+{
+    (new Form2(this))->Open_At(QPoint(-8, 20));
+}
+
+void Form1::mnuH1_Click()
+{
+    Show_Readme(QString::fromStdString(App_Dir));
+}
+
+void Form1::mnuH3_Click()
+{
+    (new Form3(this))->Open_At(QPoint(74, 40));
 }

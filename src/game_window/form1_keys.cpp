@@ -1,8 +1,7 @@
 // Keyboard: the key policy decides what a key means; the handlers only record which of the three
 // game keys is held, or start a game. The main loop acts on the flags.
-#include "core/key_policy.h"
-#include "core/module1.h"
-#include "display/form1.h"
+#include "game_window/form1.h"
+#include "state/module1.h"
 
 void Form1::Carry_Out(Key_Effect effect, int key_code)
 {
@@ -35,7 +34,7 @@ void Form1::Picture2_LostFocus()
 {
     // A key let go while another window, a menu or a dialog has the keyboard never reports its
     // release here; a flag left at "1" would walk the digger on its own.
-    for (int position = 1; position <= 3; ++position)
+    for (int position : {Key_Dig, Key_Left, Key_Right})
         Set_Char(Key_State, position, '0');
 }
 

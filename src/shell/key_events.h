@@ -1,0 +1,13 @@
+// The desktop's key events in the game's own key codes.
+#pragma once
+
+class QKeyEvent;
+
+// Letters and digits map to their ASCII capitals, the arrows to 37..40, the modifiers to their
+// own codes; every other key gets Key_Code_Other.
+int Virtual_Key_Code(const QKeyEvent& event);
+
+// Whether a key event comes from the keyboard's own repeat. An X server sends each repeat as a
+// release and a press with the same time stamp, and the toolkit does not always pair them up, so
+// every key release must pass through here too.
+bool Is_Auto_Repeat(const QKeyEvent& event);
