@@ -27,23 +27,23 @@ void box(QImage& image, int x0, int x1, int y0, int y1, QRgb inside = Box_Blue)
 
 void caption(QImage& image, const QString& text, int x0, int x1, int y0, int y1)
 {
-    const QImage mask = text_mask(text, Text_Style{12, false});
-    stamp(image, mask, centred(mask.size(), QRect(x0 + 1, y0 + 1, x1 - x0 - 1, y1 - y0 - 1)), Qt::white);
+    const QImage mask = Text_Mask(text, Text_Style{12, false});
+    Stamp(image, mask, Centred(mask.size(), QRect(x0 + 1, y0 + 1, x1 - x0 - 1, y1 - y0 - 1)), Qt::white);
 }
 
 // The unit after each score, in the last columns of its value box.
 void points_mark(QImage& image, int y0, int y1)
 {
-    const QImage mask = text_mask(QStringLiteral("p"), Text_Style{12, false});
+    const QImage mask = Text_Mask(QStringLiteral("p"), Text_Style{12, false});
     const int top = y1 - 1 - mask.height();
-    stamp(image, mask, QPoint(364 + (6 - mask.width()) / 2, std::max(y0 + 1, top)), Qt::white);
+    Stamp(image, mask, QPoint(364 + (6 - mask.width()) / 2, std::max(y0 + 1, top)), Qt::white);
 }
 
 }  // namespace
 
-QImage draw_background()
+QImage Draw_Background()
 {
-    QImage image = marble(375, 234);
+    QImage image = Marble(375, 234);
 
     // The play area sits a little sunk into the frame.
     for (int x = 3; x <= 244; ++x) {

@@ -38,7 +38,7 @@ QImage gridded(const QImage& big, int zoom = Zoom)
 
 }  // namespace
 
-void write_contact_sheet(const QString& asset_dir, const QString& out_dir)
+void Write_Contact_Sheet(const QString& asset_dir, const QString& out_dir)
 {
     QDir().mkpath(out_dir);
     const QString pictures[] = {"background", "sheet", "title", "logo"};

@@ -25,7 +25,7 @@ bool lit(const QImage& mask, int x, int y)
 
 }  // namespace
 
-QImage text_mask(const QString& text, const Text_Style& style)
+QImage Text_Mask(const QString& text, const Text_Style& style)
 {
     const QFont font = game_font(style);
     const QFontMetrics metrics(font);
@@ -56,18 +56,18 @@ QImage text_mask(const QString& text, const Text_Style& style)
     return canvas.copy(inked);
 }
 
-Text_Style fit_text(const QString& text, QSize box, int start, int margin, bool bold)
+Text_Style Fit_Text(const QString& text, QSize box, int start, int margin, bool bold)
 {
     for (int size = start; size > 4; --size) {
         const Text_Style style{size, bold};
-        const QImage mask = text_mask(text, style);
+        const QImage mask = Text_Mask(text, style);
         if (mask.width() + 2 * margin <= box.width() && mask.height() + 2 * margin <= box.height())
             return style;
     }
     throw std::runtime_error("text does not fit its box at any size");
 }
 
-void stamp(QImage& target, const QImage& mask, QPoint at, QColor colour)
+void Stamp(QImage& target, const QImage& mask, QPoint at, QColor colour)
 {
     for (int y = 0; y < mask.height(); ++y)
         for (int x = 0; x < mask.width(); ++x)
@@ -75,7 +75,7 @@ void stamp(QImage& target, const QImage& mask, QPoint at, QColor colour)
                 target.setPixel(at.x() + x, at.y() + y, colour.rgb());
 }
 
-void stamp_outline(QImage& target, const QImage& mask, QPoint at, QColor colour, int width)
+void Stamp_Outline(QImage& target, const QImage& mask, QPoint at, QColor colour, int width)
 {
     for (int y = -width; y < mask.height() + width; ++y)
         for (int x = -width; x < mask.width() + width; ++x) {
@@ -90,7 +90,7 @@ void stamp_outline(QImage& target, const QImage& mask, QPoint at, QColor colour,
         }
 }
 
-QPoint centred(QSize size, const QRect& box)
+QPoint Centred(QSize size, const QRect& box)
 {
     return {box.x() + (box.width() - size.width()) / 2, box.y() + (box.height() - size.height()) / 2};
 }

@@ -13,17 +13,17 @@ struct Text_Style {
 };
 
 // A 1-bit-like mask (white letters on black) cropped to the inked pixels.
-QImage text_mask(const QString& text, const Text_Style& style);
+QImage Text_Mask(const QString& text, const Text_Style& style);
 
 // Largest pixel size (starting at `start`) whose inked text, grown by
 // `margin` on every side, fits into `box`.
-Text_Style fit_text(const QString& text, QSize box, int start, int margin, bool bold);
+Text_Style Fit_Text(const QString& text, QSize box, int start, int margin, bool bold);
 
 // Paints `colour` wherever `mask` is lit, with the mask's top-left at `at`.
-void stamp(QImage& target, const QImage& mask, QPoint at, QColor colour);
+void Stamp(QImage& target, const QImage& mask, QPoint at, QColor colour);
 
 // Rings the lit pixels of `mask` (8-neighbourhood, `width` px) with `colour`.
-void stamp_outline(QImage& target, const QImage& mask, QPoint at, QColor colour, int width);
+void Stamp_Outline(QImage& target, const QImage& mask, QPoint at, QColor colour, int width);
 
 // Top-left position that centres `size` inside `box`.
-QPoint centred(QSize size, const QRect& box);
+QPoint Centred(QSize size, const QRect& box);

@@ -3,7 +3,7 @@
 
 #include <stdexcept>
 
-QImage draw_program_icon(const QString& art_dir, int size)
+QImage Draw_Program_Icon(const QString& art_dir, int size)
 {
     const Pixel_Art art = Pixel_Art::load(art_dir + QStringLiteral("/program_icon.txt"));
     // 16 and 48 come from the small drawing, the rest from the 32 px one, so

@@ -5,7 +5,7 @@
 
 #include <stdexcept>
 
-QImage to_indexed(const QImage& source)
+QImage To_Indexed(const QImage& source)
 {
     const QImage image = source.convertToFormat(QImage::Format_ARGB32);
     QHash<QRgb, int> index;
@@ -37,8 +37,8 @@ QImage to_indexed(const QImage& source)
     return out;
 }
 
-void save_indexed(const QImage& image, const QString& path)
+void Save_Indexed(const QImage& image, const QString& path)
 {
-    if (!to_indexed(image).save(path, "PNG"))
+    if (!To_Indexed(image).save(path, "PNG"))
         throw std::runtime_error(QStringLiteral("cannot write %1").arg(path).toStdString());
 }

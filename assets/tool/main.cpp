@@ -21,14 +21,14 @@ void generate(const QString& assets)
     for (const char* dir : {"pictures", "icons", "sounds"})
         QDir(assets).mkpath(QLatin1String(dir));
 
-    const QImage sheet = draw_sheet(art);
-    save_indexed(sheet, assets + QStringLiteral("/pictures/sheet.png"));
-    save_indexed(draw_background(), assets + QStringLiteral("/pictures/background.png"));
-    save_indexed(draw_title(sheet), assets + QStringLiteral("/pictures/title.png"));
-    save_indexed(draw_logo_plate(), assets + QStringLiteral("/pictures/logo.png"));
+    const QImage sheet = Draw_Sheet(art);
+    Save_Indexed(sheet, assets + QStringLiteral("/pictures/sheet.png"));
+    Save_Indexed(Draw_Background(), assets + QStringLiteral("/pictures/background.png"));
+    Save_Indexed(Draw_Title(sheet), assets + QStringLiteral("/pictures/title.png"));
+    Save_Indexed(Draw_Logo_Plate(), assets + QStringLiteral("/pictures/logo.png"));
     for (int size : {16, 32, 48, 64, 128, 256})
-        save_indexed(draw_program_icon(art, size), assets + QStringLiteral("/icons/delvano-%1.png").arg(size));
-    write_sounds(assets + QStringLiteral("/sounds"));
+        Save_Indexed(Draw_Program_Icon(art, size), assets + QStringLiteral("/icons/delvano-%1.png").arg(size));
+    Write_Sounds(assets + QStringLiteral("/sounds"));
 }
 
 }  // namespace
@@ -45,7 +45,7 @@ int main(int argc, char** argv)
             return 0;
         }
         if (args.size() == 4 && args[1] == QLatin1String("contact")) {
-            write_contact_sheet(args[2], args[3]);
+            Write_Contact_Sheet(args[2], args[3]);
             return 0;
         }
     } catch (const std::exception& e) {

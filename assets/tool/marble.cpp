@@ -19,7 +19,7 @@ double fade(double t)
 
 }  // namespace
 
-double smooth_noise(double x, double y, int salt)
+double Smooth_Noise(double x, double y, int salt)
 {
     const int ix = int(std::floor(x)), iy = int(std::floor(y));
     const double fx = fade(x - ix), fy = fade(y - iy);
@@ -28,18 +28,18 @@ double smooth_noise(double x, double y, int salt)
     return (a + (b - a) * fx) + ((c + (d - c) * fx) - (a + (b - a) * fx)) * fy;
 }
 
-QImage marble(int width, int height)
+QImage Marble(int width, int height)
 {
     QImage image(width, height, QImage::Format_RGB32);
     for (int y = 0; y < height; ++y)
         for (int x = 0; x < width; ++x) {
             double turbulence = 0, scale = 1;
             for (int octave = 0; octave < 4; ++octave) {
-                turbulence += smooth_noise(x / (24.0 * scale), y / (24.0 * scale), 3 + octave) * scale;
+                turbulence += Smooth_Noise(x / (24.0 * scale), y / (24.0 * scale), 3 + octave) * scale;
                 scale *= 0.5;
             }
             const double vein = std::fabs(std::sin(x * 0.045 + y * 0.03 + turbulence * 5.0));
-            const double cloud = smooth_noise(x / 9.0, y / 9.0, 17);
+            const double cloud = Smooth_Noise(x / 9.0, y / 9.0, 17);
             double level = 0.62 + 0.14 * cloud - 0.30 * std::pow(1.0 - vein, 6.0);
             level = std::clamp(level, 0.0, 1.0);
             // Twelve steps of a slightly cool grey.

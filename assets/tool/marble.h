@@ -4,7 +4,7 @@
 
 // Grey marble with soft veins, in a handful of grey steps so the whole
 // background stays within one 256-colour palette.
-QImage marble(int width, int height);
+QImage Marble(int width, int height);
 
 // Smooth deterministic noise in [0, 1), used for marble and brick grain.
-double smooth_noise(double x, double y, int salt);
+double Smooth_Noise(double x, double y, int salt);

@@ -166,7 +166,7 @@ QImage texture(QRgb base, QRgb weave)
 
 }  // namespace
 
-QImage draw_sheet(const QString& art_dir)
+QImage Draw_Sheet(const QString& art_dir)
 {
     const Pixel_Art side = Pixel_Art::load(art_dir + QStringLiteral("/digger_side.txt"));
     const Pixel_Art front = Pixel_Art::load(art_dir + QStringLiteral("/digger_front.txt"));

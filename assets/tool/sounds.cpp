@@ -186,12 +186,12 @@ Wave game_over()
 
 }  // namespace
 
-void write_sounds(const QString& dir)
+void Write_Sounds(const QString& dir)
 {
     const std::pair<const char*, Wave (*)()> effects[] = {
         {"Dig", dig}, {"Dam", damage}, {"Gold", gold}, {"Life", life}, {"Stone", stone},
         {"Special", special}, {"Schop", shovel}, {"Out", squeeze}, {"Hight", fanfare}, {"Over", game_over},
     };
     for (const auto &[name, make] : effects)
-        write_effect(dir + QLatin1Char('/') + QLatin1String(name) + QStringLiteral(".wav"), make());
+        Write_Effect(dir + QLatin1Char('/') + QLatin1String(name) + QStringLiteral(".wav"), make());
 }

@@ -38,7 +38,7 @@ QImage brick_wall(int width, int height)
                 c = c.lighter(118);
             else if (in_y == bh - 1 || in_x == bw - 1)
                 c = c.darker(125);
-            else if (smooth_noise(x / 2.0, y / 2.0, 41) > 0.78)
+            else if (Smooth_Noise(x / 2.0, y / 2.0, 41) > 0.78)
                 c = c.darker(112);
             wall.setPixel(x, y, c.rgb());
         }
@@ -50,16 +50,16 @@ QImage brick_wall(int width, int height)
 void headline(QImage& image, const QString& text, const QRect& box, int start, bool bold, int shadow)
 {
     const int margin = 1;
-    const Text_Style style = fit_text(text, QSize(box.width() - shadow, box.height() - shadow), start, margin, bold);
-    const QImage mask = text_mask(text, style);
-    const QPoint at = centred(mask.size() + QSize(shadow, shadow), box);
+    const Text_Style style = Fit_Text(text, QSize(box.width() - shadow, box.height() - shadow), start, margin, bold);
+    const QImage mask = Text_Mask(text, style);
+    const QPoint at = Centred(mask.size() + QSize(shadow, shadow), box);
     if (shadow > 0) {
         for (int s = shadow; s > 0; --s)
-            stamp(image, mask, at + QPoint(s, s), Ink);
+            Stamp(image, mask, at + QPoint(s, s), Ink);
     }
-    stamp_outline(image, mask, at, Ink, margin);
+    Stamp_Outline(image, mask, at, Ink, margin);
     if (!bold) {
-        stamp(image, mask, at, Letter);
+        Stamp(image, mask, at, Letter);
         return;
     }
     // The big logo fades from lemon at the top to orange at the foot.
@@ -71,7 +71,7 @@ void headline(QImage& image, const QString& text, const QRect& box, int start, b
 
 }  // namespace
 
-QImage draw_title(const QImage& sheet)
+QImage Draw_Title(const QImage& sheet)
 {
     QImage image = brick_wall(240, 224);
     headline(image, QStringLiteral("でるでるパズルアクション"), QRect(31, 39, 177, 17), 16, false, 0);
@@ -98,7 +98,7 @@ QImage draw_title(const QImage& sheet)
     return image;
 }
 
-QImage draw_logo_plate()
+QImage Draw_Logo_Plate()
 {
     const int w = 80, h = 21;
     QImage plate(w, h, QImage::Format_RGB32);
@@ -123,10 +123,10 @@ QImage draw_logo_plate()
     }
     const QString name = QStringLiteral("でるぼん");
     const QRect area(7, 2, w - 14, h - 4);
-    const Text_Style style = fit_text(name, area.size() - QSize(1, 1), 16, 0, true);
-    const QImage mask = text_mask(name, style);
-    const QPoint at = centred(mask.size() + QSize(1, 1), area);
-    stamp(plate, mask, at + QPoint(1, 1), QColor(light));
-    stamp(plate, mask, at, QColor(28, 60, 200));
+    const Text_Style style = Fit_Text(name, area.size() - QSize(1, 1), 16, 0, true);
+    const QImage mask = Text_Mask(name, style);
+    const QPoint at = Centred(mask.size() + QSize(1, 1), area);
+    Stamp(plate, mask, at + QPoint(1, 1), QColor(light));
+    Stamp(plate, mask, at, QColor(28, 60, 200));
     return plate;
 }

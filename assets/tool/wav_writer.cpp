@@ -17,7 +17,7 @@ void put_little_endian(QByteArray& out, uint32_t value, int bytes)
 
 }  // namespace
 
-void write_effect(const QString& path, std::vector<double> samples)
+void Write_Effect(const QString& path, std::vector<double> samples)
 {
     double peak = 0;
     for (double s : samples)

@@ -8,4 +8,4 @@ constexpr int Sample_Rate = 22050;
 
 // Scales the effect to a common loudness, ramps its ends to silence so the
 // player never hears a click, and writes 16-bit mono PCM.
-void write_effect(const QString& path, std::vector<double> samples);
+void Write_Effect(const QString& path, std::vector<double> samples);

@@ -6,7 +6,7 @@
 namespace {
 
 // Frame n of a side pose's eight: four facing left, then four facing right.
-Preview_Copy Side_Frame(Sheet_Cell (*pose)(int, int), int n)
+Preview_Copy side_frame(Sheet_Cell (*pose)(int, int), int n)
 {
     const Sheet_Cell cell = pose(n / 4, n % 4);
     return {cell.x, cell.y, Cell_Size, Cell_Size, 0, 0};
@@ -54,14 +54,14 @@ int Preview_Frame_Count(int slot)
 std::vector<Preview_Copy> Preview_Frame(int slot, int n)
 {
     switch (slot) {
-    case Slot_Walk: return {Side_Frame(Walking_Pose, n)};
+    case Slot_Walk: return {side_frame(Walking_Pose, n)};
     // The second walking frame of one side for five ticks, then of the other.
     case Slot_Turn: {
         const Sheet_Cell cell = Walking_Pose(n / 5, 1);
         return {{cell.x, cell.y, Cell_Size, Cell_Size, 0, 0}};
     }
-    case Slot_Dig: return {Side_Frame(Digging_Pose, n)};
-    case Slot_Step_Into_Hole: return {Side_Frame(Stepping_Off_Pose, n)};
+    case Slot_Dig: return {side_frame(Digging_Pose, n)};
+    case Slot_Step_Into_Hole: return {side_frame(Stepping_Off_Pose, n)};
     case Slot_Falling: {
         // The soil cell scrolled up 4n px: its lower part on top, its top part below.
         const Sheet_Cell soil = Map_Tile(Cell_Soil);
@@ -71,7 +71,7 @@ std::vector<Preview_Copy> Preview_Frame(int slot, int n)
         return {{soil.x, soil.y + shift, Cell_Size, Cell_Size - shift, 0, 0},
                 {soil.x, soil.y, Cell_Size, shift, 0, Cell_Size - shift}};
     }
-    case Slot_Landing: return {Side_Frame(Landing_Pose, n)};
+    case Slot_Landing: return {side_frame(Landing_Pose, n)};
     case Slot_Other: {
         const Sheet_Cell cell = Squeezed_Pose(n);
         return {{cell.x, cell.y, Cell_Size, Cell_Size, 0, 0}};

@@ -87,9 +87,9 @@ void Form4::Form_Load()
     Label2_Tag = place;
     Label2[0]->setText(Place_Text(place));
     Label2[0]->adjustSize();
-    Label2[1]->setText(Score_Text(Score_Table[3].Score));
+    Label2[1]->setText(Score_Text(Score_Table[Playing_Entry].Score));
     Label2[1]->adjustSize();
-    Text1->setText(QString::fromStdString(Score_Table[3].Name));
+    Text1->setText(QString::fromStdString(Score_Table[Playing_Entry].Name));
     Text1->setFocus();
 
     for (Surface* dancer : Picture1)
@@ -106,7 +106,7 @@ void Form4::Unload_Steps()
 {
     Timer1->stop();
     const std::string name = Text1->text().toStdString();
-    Score_Table[3].Name = name;
+    Score_Table[Playing_Entry].Name = name;
     Score_Table[Label2_Tag].Name = name;
     Game_Mode = Mode_High_Score_Closed;
 }

@@ -22,11 +22,11 @@ void draw(Banner_Stage& s, int sprite, Sheet_Cell cell, bool mirrored = false)
 // The walking frames follow the frame counter, four to a step.
 void walk_left(Banner_Stage& s, int t)
 {
-    draw(s, P7, Walking_Pose(Facing_Left, t % 4));
+    draw(s, P7, Walking_Pose(Facing_Left, t % Frames_Per_Pose));
 }
 void walk_right(Banner_Stage& s, int sprite, int t)
 {
-    draw(s, sprite, Walking_Pose(Facing_Right, t % 4));
+    draw(s, sprite, Walking_Pose(Facing_Right, t % Frames_Per_Pose));
 }
 
 void move_left(Banner_Stage& s, int c, int dx) { s.Set_Left(c, s.Left(c) + dx); }
@@ -189,12 +189,8 @@ void scene_b(Banner_Stage& s, int& t)
         return;
     if (in(t, 275, 280)) {
         s.Set_Left(P8, -46);
-    } else if (in(t, 281, 284)) {
-        draw(s, P7, Stepping_Off_Pose(Facing_Left, t - 281));
-    } else if (in(t, 285, 288)) {
-        draw(s, P7, Stepping_Off_Pose(Facing_Left, t - 285));
-    } else if (in(t, 289, 292)) {
-        draw(s, P7, Stepping_Off_Pose(Facing_Left, t - 289));
+    } else if (in(t, 281, 292)) {  // three times through the stepping-off frames
+        draw(s, P7, Stepping_Off_Pose(Facing_Left, (t - 281) % Frames_Per_Pose));
     } else if (t == 299) {
         move_left(s, P7, 4);
         walk_right(s, P7, t);

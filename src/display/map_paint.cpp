@@ -1,29 +1,32 @@
 #include "display/map_paint.h"
 
 #include "display/blit.h"
+#include "rules/screen.h"
 #include "rules/sheet_cells.h"
+#include "rules/stage_map.h"
 #include "state/module1.h"
 
 namespace {
 
-void paint_cell(QImage& canvas, const QImage& sheet, int row, int column, int y)
+void paint_row(QImage& canvas, const QImage& sheet, int row, int y)
 {
-    const Sheet_Cell tile = Map_Tile(Char_At(Map_Line[static_cast<size_t>(row)], column));
-    Blit_Cell(canvas, sheet, 16 * (column - 1), y, tile);
+    for (int column = 1; column <= Field_Columns; ++column)
+        Blit_Cell(canvas, sheet, Column_Left(column), y, Map_Tile(Cell(row, column)));
 }
 
 }  // namespace
 
 void Map_Paint(QImage& canvas, QImage& scratch, const QImage& sheet, int mode)
 {
-    if (mode == 1) {
-        for (int r = 0; r <= 15; ++r)
-            for (int c = 1; c <= 15; ++c)
-                paint_cell(canvas, sheet, r, c, 16 * r);
-    } else if (mode == 0) {
-        Blit(scratch, canvas, 0, 0, 240, 224, 0, 16);
-        Blit(canvas, scratch, 0, 0, 240, 224, 0, 0);
-        for (int c = 1; c <= 15; ++c)
-            paint_cell(canvas, sheet, 14, c, 224);
+    if (mode == Map_Paint_Whole) {
+        for (int row = 0; row < Map_Rows; ++row)
+            paint_row(canvas, sheet, row, Row_Top(row));
+    } else if (mode == Map_Paint_Scrolled) {
+        // Everything below the top row moves up one row, through the viewport's own image.
+        const int band = canvas.height() - Cell_Size;
+        Blit(scratch, canvas, 0, 0, canvas.width(), band, 0, Cell_Size);
+        Blit(canvas, scratch, 0, 0, canvas.width(), band, 0, 0);
+        const int last_row = canvas.height() / Cell_Size - 1;
+        paint_row(canvas, sheet, last_row, Row_Top(last_row));
     }
 }

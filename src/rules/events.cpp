@@ -48,7 +48,7 @@ void special_item(Sequence& sequence)
         sequence.Wait(Slot_Other);
     }
     transform_map(Rnd_Int(6));
-    screen.Map_Paint(1);
+    screen.Map_Paint(Map_Paint_Whole);
     for (int i = 0; i < 5; ++i)
         sequence.Wait(Slot_Other);
 }

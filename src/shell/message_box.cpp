@@ -4,13 +4,13 @@
 
 namespace {
 
-Msg_Box_Handler& Handler()
+Msg_Box_Handler& installed_handler()
 {
     static Msg_Box_Handler handler;
     return handler;
 }
 
-QMessageBox::Icon Box_Icon(Msg_Icon icon)
+QMessageBox::Icon box_icon(Msg_Icon icon)
 {
     switch (icon) {
     case Msg_Icon::Information: return QMessageBox::Information;
@@ -21,12 +21,12 @@ QMessageBox::Icon Box_Icon(Msg_Icon icon)
     return QMessageBox::NoIcon;
 }
 
-Msg_Answer Real_Box(const QString& text, Msg_Buttons buttons, Msg_Icon icon)
+Msg_Answer real_box(const QString& text, Msg_Buttons buttons, Msg_Icon icon)
 {
     const QMessageBox::StandardButtons standard = buttons == Msg_Buttons::Yes_No
                                                       ? (QMessageBox::Yes | QMessageBox::No)
                                                       : QMessageBox::StandardButtons(QMessageBox::Ok);
-    QMessageBox box(Box_Icon(icon), QStringLiteral("でるぼん"), Msg_Display_Text(text), standard);
+    QMessageBox box(box_icon(icon), QStringLiteral("でるぼん"), Msg_Display_Text(text), standard);
     box.setTextFormat(Qt::PlainText);
     const int pressed = box.exec();
     if (buttons == Msg_Buttons::Ok)
@@ -47,12 +47,12 @@ QString Msg_Display_Text(const QString& text)
 
 Msg_Answer Msg_Box(const QString& text, Msg_Buttons buttons, Msg_Icon icon)
 {
-    if (Handler())
-        return Handler()(text, buttons, icon);
-    return Real_Box(text, buttons, icon);
+    if (installed_handler())
+        return installed_handler()(text, buttons, icon);
+    return real_box(text, buttons, icon);
 }
 
 void Set_Msg_Box_Handler(Msg_Box_Handler handler)
 {
-    Handler() = std::move(handler);
+    installed_handler() = std::move(handler);
 }

@@ -15,15 +15,15 @@
 
 namespace {
 
-std::function<QDateTime()>& Clock()
+std::function<QDateTime()>& stamp_clock()
 {
     static std::function<QDateTime()> clock;
     return clock;
 }
 
-QDateTime Now()
+QDateTime current_time()
 {
-    return Clock() ? Clock()() : QDateTime::currentDateTime();
+    return stamp_clock() ? stamp_clock()() : QDateTime::currentDateTime();
 }
 
 struct Settings_Values {
@@ -33,7 +33,7 @@ struct Settings_Values {
 
 // Reads everything after the header. The sound switch is handed out as soon as line 2 has been
 // read, so that a file broken further down still keeps the player's switch.
-bool Parse_Body(const QStringList& lines, bool& sound_switch, Settings_Values& values)
+bool parse_body(const QStringList& lines, bool& sound_switch, Settings_Values& values)
 {
     if (lines.size() < 2)
         return false;
@@ -58,7 +58,7 @@ bool Parse_Body(const QStringList& lines, bool& sound_switch, Settings_Values& v
 
 // Everything up to the values: the file can be read, is small, decodes, and carries the stamp
 // of its own modification time.
-bool Read_Checked_Lines(const QString& path, QStringList& lines)
+bool read_checked_lines(const QString& path, QStringList& lines)
 {
     // Only a plain file: opening a pipe or a device of that name could wait for ever.
     if (!QFileInfo(path).isFile())
@@ -85,7 +85,7 @@ bool Read_Checked_Lines(const QString& path, QStringList& lines)
     return Settings_Mid(header, Stamp_First_Char, Stamp_Length) == Settings_Stamp(modified);
 }
 
-QByteArray Compose(const QDateTime& stamp, bool sound_switch)
+QByteArray compose(const QDateTime& stamp, bool sound_switch)
 {
     QStringList lines;
     const auto quoted = [](const QString& text) { return QChar(u'"') + text + QChar(u'"'); };
@@ -105,13 +105,13 @@ QByteArray Compose(const QDateTime& stamp, bool sound_switch)
 
 // A folder that happens to carry the file's name is no settings file: a start without one.
 // Anything else of that name is looked at, and refused as broken unless it is a plain file.
-bool Counts_As_File(const QString& path)
+bool counts_as_file(const QString& path)
 {
     const QFileInfo info(path);
     return info.exists() && !info.isDir();
 }
 
-void Report_Save_Failure()
+void report_save_failure()
 {
     Msg_Box(QStringLiteral("ディスクにアクセスできなかったため") + QChar(u'\r') +
                 QStringLiteral("設定及びスコアデータを保存できませんでした。"),
@@ -130,13 +130,13 @@ void Set_Settings_Defaults()
 
 Load_Result Settings_Load(const QString& path, bool& sound_switch)
 {
-    if (!Counts_As_File(path)) {
+    if (!counts_as_file(path)) {
         Set_Settings_Defaults();
         return Load_Result::Missing;
     }
     QStringList lines;
     Settings_Values values;
-    if (!Read_Checked_Lines(path, lines) || !Parse_Body(lines, sound_switch, values)) {
+    if (!read_checked_lines(path, lines) || !parse_body(lines, sound_switch, values)) {
         // Defaults first: a session that ends while the message is open saves them.
         Set_Settings_Defaults();
         Msg_Box(QStringLiteral("設定ファイルが壊れているため") + QChar(u'\r') +
@@ -152,11 +152,11 @@ Load_Result Settings_Load(const QString& path, bool& sound_switch)
 
 bool Settings_Save(const QString& path, bool sound_switch)
 {
-    const QDateTime now = Now();
+    const QDateTime now = current_time();
     // The stamp names a minute; the file's time is set to that same minute afterwards, so a save
     // that runs over the turn of a minute still matches its own stamp.
     const QDateTime minute = now.addMSecs(-(now.time().second() * 1000 + now.time().msec()));
-    const QByteArray bytes = Compose(minute, sound_switch);
+    const QByteArray bytes = compose(minute, sound_switch);
 
     QDir().mkpath(QFileInfo(path).absolutePath());
     QSaveFile file(path);
@@ -166,7 +166,7 @@ bool Settings_Save(const QString& path, bool sound_switch)
                              file.flush() && file.size() == bytes.size();
     if (!written_out || !file.commit()) {
         file.cancelWriting();
-        Report_Save_Failure();
+        report_save_failure();
         return false;
     }
     QFile written(path);
@@ -191,12 +191,12 @@ QString Settings_Path(const QString& app_dir)
 QString Settings_Source(const QString& path, const QString& app_dir)
 {
     const QString beside_game = app_dir + QStringLiteral("Delvano.ini");
-    if (path == beside_game || Counts_As_File(path))
+    if (path == beside_game || counts_as_file(path))
         return path;
     return beside_game;
 }
 
 void Set_Settings_Clock(std::function<QDateTime()> now)
 {
-    Clock() = std::move(now);
+    stamp_clock() = std::move(now);
 }

@@ -80,24 +80,16 @@ void Play_Sound(bool switch_on, const std::string& name)
     }
 }
 
-int Sound_Check(QAction& mnuO2, const std::function<bool(const QString&)>& file_exists)
+void Sound_Check(QAction& mnuO2)
 {
     static const char* const files[] = {"Dam.wav",  "Dig.wav",     "Stone.wav",
                                         "Gold.wav", "Life.wav",    "Special.wav",
                                         "Schop.wav", "Hight.wav",  "Over.wav"};
-    int missing = 0;
     for (const char* file : files) {
-        if (!file_exists(QString::fromStdString(App_Dir) + QString::fromLatin1(file)))
-            ++missing;
+        if (!QFileInfo(QString::fromStdString(App_Dir) + QString::fromLatin1(file)).isFile()) {
+            mnuO2.setChecked(false);
+            mnuO2.setEnabled(false);
+            return;
+        }
     }
-    if (missing > 0) {
-        mnuO2.setChecked(false);
-        mnuO2.setEnabled(false);
-    }
-    return missing;
-}
-
-int Sound_Check(QAction& mnuO2)
-{
-    return Sound_Check(mnuO2, [](const QString& path) { return QFileInfo(path).isFile(); });
 }

@@ -33,14 +33,13 @@ private:
 // Plays the file at path at once, cutting off the effect still sounding; never blocks.
 using Sound_Player = std::function<void(const QString& path)>;
 
-// An empty player restores the real one.
+// An empty player restores the real one; a test records instead.
 void Set_Sound_Player(Sound_Player player);
 
 // `Sound`: with the switch off returns without touching the file system; otherwise asks the
 // player for App_Dir + name + ".wav" and never lets a failure reach the caller.
 void Play_Sound(bool switch_on, const std::string& name);
 
-// Start-up check of the nine effects (not "Out.wav"): when any is missing, effects are off
-// for the whole run and the menu item is greyed out. Returns the number missing.
-int Sound_Check(QAction& mnuO2, const std::function<bool(const QString&)>& file_exists);
-int Sound_Check(QAction& mnuO2);
+// Start-up check of the nine effects in App_Dir (not "Out.wav"): when any is missing, effects
+// are off for the whole run and the menu item is greyed out.
+void Sound_Check(QAction& mnuO2);
