@@ -16,7 +16,8 @@ int Flag_Position(int key_code)
 bool Is_Any_Key(const Key_Event& key)
 {
     // A held key that outlived a game would otherwise start the next one by itself, and Alt
-    // opens the menus.
+    // opens the menus. A modifier or a lock key alone changes how other keys type; it is no key
+    // of its own.
     if (key.auto_repeat || key.alt_held)
         return false;
     switch (key.key_code) {
@@ -24,6 +25,9 @@ bool Is_Any_Key(const Key_Event& key)
     case Key_Code_Control:
     case Key_Code_Alt:
     case Key_Code_Windows:
+    case Key_Code_Caps_Lock:
+    case Key_Code_Num_Lock:
+    case Key_Code_Scroll_Lock:
         return false;
     default:
         return true;

@@ -24,8 +24,8 @@ struct Key_Event {
 // key.
 int Flag_Position(int key_code);
 
-// A fresh press of a key that is not a modifier and not part of an Alt menu gesture: what the
-// title look and an ended game count as "any key".
+// A fresh press of a key that is neither a modifier nor a lock key and not part of an Alt menu
+// gesture: what the title look and an ended game count as "any key".
 bool Is_Any_Key(const Key_Event& key);
 
 Key_Effect Key_Down_Effect(Key_Target target, const Key_Event& key);

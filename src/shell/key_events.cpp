@@ -27,6 +27,9 @@ int Virtual_Key_Code(const QKeyEvent& event)
     case Qt::Key_Meta:
     case Qt::Key_Super_L:
     case Qt::Key_Super_R: return Key_Code_Windows;
+    case Qt::Key_CapsLock: return Key_Code_Caps_Lock;
+    case Qt::Key_NumLock: return Key_Code_Num_Lock;
+    case Qt::Key_ScrollLock: return Key_Code_Scroll_Lock;
     default: return Key_Code_Other;
     }
 }

@@ -3,8 +3,8 @@
 
 class QKeyEvent;
 
-// Letters and digits map to their ASCII capitals, the arrows to 37..40, the modifiers to their
-// own codes; every other key gets Key_Code_Other.
+// Letters and digits map to their ASCII capitals, the arrows to 37..40, the modifiers and lock
+// keys to their own codes; every other key gets Key_Code_Other.
 int Virtual_Key_Code(const QKeyEvent& event);
 
 // Whether a key event comes from the keyboard's own repeat. An X server sends each repeat as a

@@ -1,54 +1,73 @@
-// The game window's field, status panel and cartoon as the player sees them.
+// The game window as the player sees it and what a key does to it: the field, the status panel,
+// the cartoon, where every kind of label's glyphs stand, and keys through the desktop's mapping.
+#include "dialogs/form2.h"
+#include "dialogs/form3.h"
+#include "dialogs/form4.h"
+#include "display/palette.h"
 #include "game_window/form1.h"
+#include "rules/cell_codes.h"
 #include "state/module1.h"
 #include "state/random_source.h"
 #include "support/look.h"
+#include "support/table.h"
+
+#include <QKeyEvent>
 
 #include <gtest/gtest.h>
 
 namespace {
+
 const QPoint Play_Area(4, 6);
 // Every code, and "x", which is none, in every column somewhere; row r + 1 after a scroll.
 char code_at(int r, int c) { return "0123456789x"[(4 * r + 3 * c) % 11]; }
-struct Tile_Row { char code; int sheet_x; };
-void PrintTo(const Tile_Row& row, std::ostream* os) { *os << "code_" << row.code; }
+struct Tile_Row : Named_Row {
+    char code;
+    int sheet_x;
+};
 class Play_Look : public testing::TestWithParam<Tile_Row> {};
 TEST_P(Play_Look, Cells_Show_The_Tile_Of_Their_Code_Through_A_Fall)
 {
     Form1 window;
     auto fill_map = [](int first) {
-        for (int i = 0; i < 16 * 15; ++i)
-            Map_Line[i / 15].resize(15), Map_Line[i / 15][i % 15] = code_at(i / 15 + first, i % 15);
+        for (int i = 0; i < Map_Rows * Field_Columns; ++i) {
+            std::string& row = Map_Line[i / Field_Columns];
+            row.resize(Field_Columns);
+            row[i % Field_Columns] = code_at(i / Field_Columns + first, i % Field_Columns);
+        }
     };
     auto expect_field = [&](int first) {  // the map row seen at the top of the viewport
         const QImage shot = seen(*window.Client);
-        for (int i = 0; i < 14 * 15; ++i)
+        for (int i = 0; i < 14 * 15; ++i) {
+            const QPoint at = Play_Area + QPoint(16 * (i % 15), 16 * (i / 15));
             if (code_at(i / 15 + first, i % 15) == GetParam().code && i != 15 + 6)
-                EXPECT_EQ(differing(shot, Play_Area + QPoint(16 * (i % 15), 16 * (i / 15)),
-                                    sheet_cell(GetParam().sheet_x, 96)), 0) << i << " from " << first;
+                EXPECT_EQ(differing(shot, at, sheet_cell(GetParam().sheet_x, 96)), 0) << i;
+        }
         EXPECT_EQ(differing(shot, Play_Area + QPoint(96, 16), sheet_cell(48, 32)), 0);
     };
     fill_map(0);
     window.Show_Play_Look();
-    window.Map_Paint(1);
+    window.Map_Paint(Map_Paint_Whole);
     window.Paint_Digger(48, 32);
     window.Move_Digger(96, 16);
     fill_map(1);  // the map scrolls, the canvas follows and rests
-    window.Map_Paint(0);
+    window.Map_Paint(Map_Paint_Scrolled);
     window.Set_Field_Top(0);
     expect_field(1);
     window.Set_Field_Top(-16);  // the next fall shows the new bottom row
     expect_field(2);
 }
-INSTANTIATE_TEST_SUITE_P(Table, Play_Look, testing::Values(Tile_Row{'0', 0}, Tile_Row{'1', 16},
-    Tile_Row{'2', 32}, Tile_Row{'3', 48}, Tile_Row{'4', 64}, Tile_Row{'5', 80}, Tile_Row{'6', 96},
-    Tile_Row{'7', 112}, Tile_Row{'8', 128}, Tile_Row{'9', 144}, Tile_Row{'x', 0}));
+const Tile_Row Tile_Rows[] = {
+    {"empty", '0', 0},    {"soil", '1', 16},   {"damage", '2', 32},  {"gold", '3', 48},
+    {"life", '4', 64},    {"stone", '5', 80},  {"special", '6', 96}, {"power", '7', 112},
+    {"long", '8', 128},   {"large", '9', 144}, {"none_such", 'x', 0},
+};
+INSTANTIATE_TABLE(Table, Play_Look, Tile_Rows);
 
 // Texts: score, life, uses, shovel; icons: hearts then clovers, places 0..6 of each line.
-struct Panel_Row { const char* name; int32_t life, type, uses, score; const char *texts, *icons; };
-void PrintTo(const Panel_Row& row, std::ostream* os) { *os << row.name; }
-class Status_Panel : public testing::TestWithParam<Panel_Row> {};
-
+struct Panel_Row : Named_Row {
+    int32_t life, type, uses, score;
+    const char *texts, *icons;
+};
 std::string icons_seen(const QImage& shot)
 {
     const QImage sheet = shipped("sheet"), back = shipped("background");
@@ -65,13 +84,14 @@ std::string icons_seen(const QImage& shot)
     }
     return places;
 }
+class Status_Panel : public testing::TestWithParam<Panel_Row> {};
 TEST_P(Status_Panel, Shows_The_Row_Beside_The_Title)
 {
     const Panel_Row& row = GetParam();
     Reset_Module1();
     Form1 window;
     window.Show_Title_Look();
-    Life = 20, Shovel_Type = 3, Shovel_Uses = 20;  // anything stale would show through
+    Life = 20, Shovel_Type = Shovel_Long, Shovel_Uses = 20;  // anything stale would show through
     window.States_Refresh();
     Score_Table = {Score_Entry{"ほりこ", 1234567}, {"", 56}, {"Ｚ", 0}, {"", row.score}};
     Life = row.life, Shovel_Type = row.type, Shovel_Uses = row.uses;
@@ -84,17 +104,29 @@ TEST_P(Status_Panel, Shows_The_Row_Beside_The_Title)
     EXPECT_EQ(icons_seen(shot), row.icons);
     EXPECT_EQ(differing(shot, Play_Area, shipped("title")), 0);
 }
-INSTANTIATE_TEST_SUITE_P(Table, Status_Panel, testing::Values(
-    Panel_Row{"none", 0, 0, 0, 0, "０|０|－|ノーマルスコップ", ".......|.......|.......|......."},
-    Panel_Row{"erase", 3, 1, 5, 7, "７|３|５|イレーススコップ", "HHH....|.......|CCCCC..|......."},
-    Panel_Row{"long", 10, 3, 10, 80, "８０|１０|１０|ロングスコップ", "HHHHHHH|.......|CCCCCCC|......."},
-    Panel_Row{"power", 11, 2, 15, 1234, "１２３４|１１|１５|パワースコップ", "HHHHHHH|H......|CCCCCCC|CCCCC.."},
-    Panel_Row{"large", 20, 4, 20, 98765, "９８７６５|２０|２０|ラージスコップ", "HHHHHHH|HHHHHHH|CCCCCCC|CCCCCCC"}));
+const Panel_Row Panel_Rows[] = {
+    {"none", 0, Shovel_Normal, 0, 0, "０|０|－|ノーマルスコップ", ".......|.......|.......|......."},
+    {"erase", 3, Shovel_Erase, 5, 7, "７|３|５|イレーススコップ", "HHH....|.......|CCCCC..|......."},
+    {"long", 10, Shovel_Long, 10, 80, "８０|１０|１０|ロングスコップ", "HHHHHHH|.......|CCCCCCC|......."},
+    {"power", 11, Shovel_Power, 15, 1234, "１２３４|１１|１５|パワースコップ",
+     "HHHHHHH|H......|CCCCCCC|CCCCC.."},
+    {"large", 20, Shovel_Large, 20, 98765, "９８７６５|２０|２０|ラージスコップ",
+     "HHHHHHH|HHHHHHH|CCCCCCC|CCCCCCC"},
+};
+INSTANTIATE_TABLE(Table, Status_Panel, Panel_Rows);
 
 // Picture7 and Picture8 (sx < 0: unseen), the logo plate's top (99: unseen), white text.
-struct Sprite { int left, top, sx, sy; bool mirrored = false; };
-struct Banner_Row { const char* name; double u; int ticks, interval; Sprite digger, other; int plate_top; QRect text; };
-void PrintTo(const Banner_Row& row, std::ostream* os) { *os << row.name; }
+struct Sprite {
+    int left, top, sx, sy;
+    bool mirrored = false;
+};
+struct Banner_Row : Named_Row {
+    double u;
+    int ticks, interval;
+    Sprite digger, other;
+    int plate_top;
+    QRect text;
+};
 class Banner : public testing::TestWithParam<Banner_Row> {};
 TEST_P(Banner, Shows_At_The_Tick)
 {
@@ -107,21 +139,139 @@ TEST_P(Banner, Shows_At_The_Tick)
     const QImage box = seen(*window.Picture6);
     Set_Random_Source(nullptr);
     EXPECT_EQ(window.Timer1->interval(), row.interval);
-    for (const Sprite& s : {row.digger, row.other})
+    for (const Sprite& s : {row.digger, row.other}) {
+        const QImage cell = sheet_cell(s.sx, s.sy).mirrored(s.mirrored, false);
         if (s.sx >= 0)
-            EXPECT_EQ(differing(box, {s.left, s.top}, sheet_cell(s.sx, s.sy).mirrored(s.mirrored, false)), 0);
+            EXPECT_EQ(differing(box, {s.left, s.top}, cell), 0);
+    }
     if (row.plate_top != 99)
         EXPECT_EQ(differing(box, {21, row.plate_top}, shipped("logo")), 0);
     if (!row.text.isEmpty())
         EXPECT_GT(pixels_of(box, row.text, Qt::white), 4);
 }
-
 const Sprite None{0, 0, -1, 0};
 const QRect Tagline(52, 11, 68, 13), Mark(36, 0, 16, 13);
-INSTANTIATE_TEST_SUITE_P(Table, Banner, testing::Values(
-    Banner_Row{"a_item_comes", 0.2, 140, 50, {44, 8, 112, 0}, {84, 8, 96, 96}, 99, {}},
-    Banner_Row{"a_hop", 0.2, 176, 100, {52, 7, 112, 64}, None, 99, Mark},
-    Banner_Row{"a_on_plate", 0.2, 211, 2000, {52, -10, 144, 80}, None, 7, {}},
-    Banner_Row{"b_fall", 0.7, 234, 100, {102, 3, 144, 80, true}, {4, 3, 144, 80}, 2, {}},
-    Banner_Row{"b_again", 0.7, 272, 100, {36, 8, 16, 0}, None, 99, Tagline}));
+const Banner_Row Banner_Rows[] = {
+    {"walks_in", 0.2, 10, 100, {84, 8, 16, 0}, None, 99, {100, 11, 20, 13}},
+    {"wraps_round", 0.2, 60, 100, {26, 8, 48, 0}, None, 99, {0, 11, 26, 13}},
+    {"a_item_comes", 0.2, 140, 50, {44, 8, 112, 0}, {84, 8, 96, 96}, 99, {}},
+    {"a_hop", 0.2, 176, 100, {52, 7, 112, 64}, None, 99, Mark},
+    {"a_on_plate", 0.2, 211, 2000, {52, -10, 144, 80}, None, 7, {}},
+    {"b_fall", 0.7, 234, 100, {102, 3, 144, 80, true}, {4, 3, 144, 80}, 2, {}},
+    {"b_again", 0.7, 272, 100, {36, 8, 16, 0}, None, 99, Tagline},
+};
+INSTANTIATE_TABLE(Table, Banner, Banner_Rows);
+
+// Where the glyphs of each kind of label stand in their window's client area: a face a pixel too
+// small, or a label out of place, moves the box. On the status panel the text is what is white;
+// on a dialog, what is not its tiled texture.
+enum class Window { Game, Wait_Settings, Version, High_Score };
+struct Label_Row : Named_Row {
+    Window window;
+    QRect area, glyphs;
+};
+QImage client_of(Window window)
+{
+    Reset_Module1();
+    Score_Table = {Score_Entry{"ほりこ", 1234567}, {"", 56}, {"", 0}, {"me", 600}};
+    Life = 5, Shovel_Type = Shovel_Power, Shovel_Uses = 15;  // no heart under the life count
+    switch (window) {
+    case Window::Game: {
+        Form1 game;
+        game.Show_Title_Look();
+        game.States_Refresh();
+        return seen(*game.Client);
+    }
+    case Window::Wait_Settings: return seen(*Form2(nullptr).Client);
+    case Window::Version: return seen(*Form3(nullptr).Client);
+    case Window::High_Score: {
+        auto* dialog = new Form4(nullptr);  // takes the score into the table, as after a game
+        dialog->Timer1->stop();
+        const QImage shot = seen(*dialog->Client);
+        dialog->close();
+        return shot;
+    }
+    }
+    return {};
+}
+class Label_Text : public testing::TestWithParam<Label_Row> {};
+TEST_P(Label_Text, StandsWhereTheLayoutPutsItAtItsHeight)
+{
+    const Label_Row& row = GetParam();
+    const QImage shot = client_of(row.window);
+    const QPoint texture = row.window == Window::Wait_Settings ? QPoint(144, 0)
+                           : row.window == Window::Version     ? QPoint(144, 16)
+                                                               : QPoint(128, 16);
+    const QImage tile = sheet_cell(texture.x(), texture.y());
+    const auto is_text = [&](int x, int y) {
+        if (row.window == Window::Game)
+            return is_ink(shot.pixelColor(x, y), White);
+        return shot.pixel(x, y) != tile.pixel(x % 16, y % 16);
+    };
+    EXPECT_EQ(ink_box(row.area, is_text), row.glyphs);
+}
+const Label_Row Label_Rows[] = {
+    {"score_13", Window::Game, {300, 7, 63, 13}, {340, 9, 22, 9}},
+    {"life_count_13", Window::Game, {353, 27, 17, 13}, {364, 29, 6, 9}},
+    {"shovel_name_13", Window::Game, {252, 64, 116, 13}, {253, 65, 72, 10}},
+    {"first_name_13", Window::Game, {252, 142, 116, 13}, {253, 144, 28, 9}},
+    {"row_name_13", Window::Wait_Settings, {40, 32, 70, 17}, {40, 34, 48, 13}},
+    {"title_21", Window::Version, {62, 18, 84, 27}, {64, 22, 70, 19}},
+    {"version_16", Window::Version, {146, 24, 62, 21}, {146, 28, 57, 13}},
+    {"place_13", Window::High_Score, {14, 44, 36, 17}, {16, 47, 24, 11}},
+};
+INSTANTIATE_TABLE(Table, Label_Text, Label_Rows);
+
+// A key pressed alone on the title look, as the desktop delivers it: does a game start?
+struct Title_Key_Row : Named_Row {
+    Qt::Key key;
+    Qt::KeyboardModifiers modifiers;
+    bool starts;
+};
+class Title_Key : public testing::TestWithParam<Title_Key_Row> {};
+TEST_P(Title_Key, StartsAGameOnlyWhenItIsAKeyOfItsOwn)
+{
+    Reset_Module1();
+    Set_Random_Source([] { return 0.7; });  // an empty map, quickly drawn
+    Form1 window;
+    window.Show_Title_Look();
+    QKeyEvent press(QEvent::KeyPress, GetParam().key, GetParam().modifiers);
+    QCoreApplication::sendEvent(window.Picture5, &press);
+    Set_Random_Source(nullptr);
+    EXPECT_EQ(Game_Mode, GetParam().starts ? Mode_Playing : Mode_Idle);
+}
+const Title_Key_Row Title_Key_Rows[] = {
+    {"space", Qt::Key_Space, Qt::NoModifier, true},
+    {"z", Qt::Key_Z, Qt::NoModifier, true},
+    {"f1", Qt::Key_F1, Qt::NoModifier, true},
+    {"shift", Qt::Key_Shift, Qt::ShiftModifier, false},
+    {"control", Qt::Key_Control, Qt::ControlModifier, false},
+    {"alt", Qt::Key_Alt, Qt::AltModifier, false},
+    {"alt_gr", Qt::Key_AltGr, Qt::NoModifier, false},
+    {"alt_x", Qt::Key_X, Qt::AltModifier, false},
+    {"meta", Qt::Key_Meta, Qt::MetaModifier, false},
+    {"left_super", Qt::Key_Super_L, Qt::NoModifier, false},
+    {"right_super", Qt::Key_Super_R, Qt::NoModifier, false},
+    {"caps_lock", Qt::Key_CapsLock, Qt::NoModifier, false},
+    {"num_lock", Qt::Key_NumLock, Qt::NoModifier, false},
+    {"scroll_lock", Qt::Key_ScrollLock, Qt::NoModifier, false},
+};
+INSTANTIATE_TABLE(Keys, Title_Key, Title_Key_Rows);
+
+TEST(Game_Keys, AreLetGoWhenTheDiggerBoxLosesTheKeyboard)
+{
+    Reset_Module1();
+    Form1 window;
+    window.Show_Play_Look();
+    Game_Mode = Mode_Playing, Key_State = "000";
+    for (Qt::Key key : {Qt::Key_Z, Qt::Key_Left, Qt::Key_Right}) {
+        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
+        QCoreApplication::sendEvent(window.Picture2, &press);
+    }
+    EXPECT_EQ(Key_State, "111");
+    QFocusEvent lost(QEvent::FocusOut, Qt::ActiveWindowFocusReason);
+    QCoreApplication::sendEvent(window.Picture2, &lost);
+    EXPECT_EQ(Key_State, "000");  // released elsewhere, none of them may go on by itself
+}
+
 }  // namespace

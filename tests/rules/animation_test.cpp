@@ -1,5 +1,6 @@
 // Each animation of the rules compared whole with its golden text: poses, tiles, wait slots and
 // sounds in order, one frame a line (a frame ends with its wait).
+#include "rules/cell_codes.h"
 #include "rules/dig.h"
 #include "rules/events.h"
 #include "rules/walk.h"
@@ -12,9 +13,18 @@
 
 // entry: the held keys, or "arrive" for the events where the digger stands. A special shovel
 // starts with its last use. Afterwards: rows 0 to 3 and 13 to 15, the score, "shovel/uses".
-struct Golden_Row { const char* name; const char* entry; int x, dir, shovel; const char* map; Draws u; const char* golden; const char* rows_after; int score_after; const char* shovel_after = "0/0"; };
+struct Golden_Row : Named_Row {
+    const char* entry;
+    int x, dir, shovel;
+    const char* map;
+    Draws u;
+    const char* golden;
+    const char* rows_after;
+    int score_after;
+    const char* shovel_after = "0/0";
+};
 const Golden_Row Golden_Rows[] = {
-    {"dig_with_the_last_use_of_the_large_shovel_facing_left", "100", 8, 0, 4,
+    {"dig_with_the_last_use_of_the_large_shovel_facing_left", "100", 8, Facing_Left, Shovel_Large,
      "000000000000000\n111111101111111\n111111111111111", {Low(10, 100), Low(50, 100)},
      R"(sound Dig, digger 0,16, tile 96,32 <- 48,96 and, tile 96,32 <- 0,80 paint, tile 96,16 <- 0,96 copy, tile 96,16 <- 0,80 paint, refresh_field, wait 2
 digger 16,16, tile 96,32 <- 48,96 and, tile 96,32 <- 16,80 paint, tile 96,16 <- 0,96 copy, tile 96,16 <- 16,80 paint, refresh_field, wait 2
@@ -22,8 +32,10 @@ digger 32,16, tile 96,32 <- 48,96 and, tile 96,32 <- 32,80 paint, tile 96,16 <- 
 digger 48,16, tile 96,32 <- 48,96 and, tile 96,32 <- 48,80 paint, tile 96,16 <- 0,96 copy, tile 96,16 <- 48,80 paint, refresh_field, wait 2
 digger 48,0, tile 96,32 <- 48,96 copy, tile 96,16 <- 0,96 copy, states
 )",
-     "000000000000000 111111001111111 111111311111111 000000000000000 000000000000000 000000000000000 000000000000000", 0},
-    {"special_item", "arrive", 5, 1, 0, "000000000000000\n000060000000000\n111111111111111", {High(3, 6)},
+     "000000000000000 111111001111111 111111311111111 000000000000000 000000000000000 "
+     "000000000000000 000000000000000", 0},
+    {"special_item", "arrive", 5, Facing_Right, Shovel_Normal,
+     "000000000000000\n000060000000000\n111111111111111", {High(3, 6)},
      R"(digger 64,64, wait 6
 digger 80,64, wait 6
 digger 96,64, wait 6
@@ -41,8 +53,10 @@ wait 6
 wait 6
 tile 64,16 <- 0,96 copy, states, digger 112,0
 )",
-     "000000000000000 000000000000000 111111111111111 000000000000000 000000000000000 000000000000000 000000000000000", 0},
-    {"step_off_fall_onto_a_shovel_fall_on_land_and_be_squeezed", "010", 5, 0, 0,
+     "000000000000000 000000000000000 111111111111111 000000000000000 000000000000000 "
+     "000000000000000 000000000000000", 0},
+    {"step_off_fall_onto_a_shovel_fall_on_land_and_be_squeezed", "010", 5, Facing_Left,
+     Shovel_Normal,
      "000000000000000\n000000000000000\n000711111111111\n111011111111111\n111111111111111",
      Soil_Bottom_Row() + Draws{High(9, 10)} + Soil_Bottom_Row(), R"(digger 0,32, move 60,16, wait 3
 digger 16,32, move 56,16, wait 3
@@ -70,7 +84,8 @@ digger 32,64, tile 32,16 <- 32,80 copy, tile 64,16 <- 32,80 copy, wait 6
 digger 48,64, tile 32,16 <- 48,80 copy, tile 64,16 <- 48,80 copy, wait 6
 digger 48,0, tile 32,16 <- 0,96 copy, tile 64,16 <- 0,96 copy, states
 )",
-     "000011111111111 110001111111111 111111111111111 000000000000000 000000000000000 111111111111111 111111111111111", 2, "2/19"},
+     "000011111111111 110001111111111 111111111111111 000000000000000 000000000000000 "
+     "111111111111111 111111111111111", 2, "2/19"},
 };
 
 class Animation : public testing::TestWithParam<Golden_Row> {};
@@ -78,7 +93,7 @@ TEST_P(Animation, MatchesItsGoldenText)
 {
     const Golden_Row& row = GetParam();
     Playing_At(row.x, row.dir, row.map);
-    Shovel_Type = row.shovel, Shovel_Uses = row.shovel ? 1 : 0;
+    Shovel_Type = row.shovel, Shovel_Uses = row.shovel == Shovel_Normal ? 0 : 1;
     Scripted_Source random(row.u);
     Recording_Screen screen;
     const std::string entry = row.entry;
@@ -87,13 +102,13 @@ TEST_P(Animation, MatchesItsGoldenText)
     if (entry == "arrive")
         Move_Ivents(sequence);
     else
-        Key_State[0] == '1' ? Dig_Action(screen) : Walk_Action(screen);
+        Char_At(Key_State, Key_Dig) == '1' ? Dig_Action(screen) : Walk_Action(screen);
     EXPECT_EQ(screen.Text(), row.golden);
     std::string rows;
     for (size_t r : {0, 1, 2, 3, 13, 14, 15})
         rows += Map_Line[r] + (r < 15 ? " " : "");
     EXPECT_EQ(rows, row.rows_after);
-    EXPECT_EQ(Score_Table[3].Score, row.score_after);
+    EXPECT_EQ(Score_Table[Playing_Entry].Score, row.score_after);
     EXPECT_EQ(std::to_string(Shovel_Type) + "/" + std::to_string(Shovel_Uses), row.shovel_after);
 }
-INSTANTIATE_TEST_SUITE_P(Rules, Animation, testing::ValuesIn(Golden_Rows), Row_Name<Golden_Row>);
+INSTANTIATE_TABLE(Rules, Animation, Golden_Rows);

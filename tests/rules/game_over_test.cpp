@@ -25,13 +25,20 @@ public:
         }
     }
     void Show_Caption() override { log_.Log("show_caption"); }
-    void Open_High_Score_Dialog() override { log_.Log("open_dialog mode " + std::to_string(Game_Mode)); }
+    void Open_High_Score_Dialog() override
+    {
+        log_.Log("open_dialog mode " + std::to_string(Game_Mode));
+    }
 
 private:
     Recording_Screen& log_;
 };
 
-struct Ending_Row { const char* name; int third, score; const char* golden; int mode_after; };
+struct Ending_Row : Named_Row {
+    int third, score;
+    const char* golden;
+    int mode_after;
+};
 
 const char* const Turn_And_Keel = R"(sound Over, digger 128,32, wait 6
 digger 128,48, wait 6
@@ -81,7 +88,7 @@ TEST_P(Game_Over_Ending, PlaysItsWholeSequence)
     const Ending_Row& row = GetParam();
     Reset_Module1();
     Game_Mode = Mode_Playing, Digger_X = 5;
-    Score_Table = {Score_Entry{"", 90}, {"", 60}, {"", row.third}, {"", row.score}};
+    Score_Table = {Score_Entry{"", 90}, {"", 60}, {"", row.third}, {"", row.score}};  // 3: playing
     Recording_Screen screen;
     std::string modes_in_waits;
     screen.on_wait = [&](int, int) { modes_in_waits += std::to_string(Game_Mode); };
@@ -90,6 +97,6 @@ TEST_P(Game_Over_Ending, PlaysItsWholeSequence)
     EXPECT_EQ(screen.Text(), row.golden);
     EXPECT_EQ(modes_in_waits, std::string(static_cast<size_t>(screen.waits), '2'));
     EXPECT_EQ(Game_Mode, row.mode_after);
-    EXPECT_EQ(Score_Table[2].Score, row.third);  // only the dialog changes the table
+    EXPECT_EQ(Score_Table[High_Score_Places - 1].Score, row.third);  // only the dialog changes it
 }
-INSTANTIATE_TEST_SUITE_P(Rules, Game_Over_Ending, testing::ValuesIn(Ending_Rows), Row_Name<Ending_Row>);
+INSTANTIATE_TABLE(Rules, Game_Over_Ending, Ending_Rows);

@@ -1,4 +1,5 @@
 // Where the digger arrives: items, the squeeze after a fall into a slot, the special item.
+#include "rules/cell_codes.h"
 #include "rules/events.h"
 #include "support/map_text.h"
 #include "support/recording_screen.h"
@@ -7,76 +8,124 @@
 
 #include <gtest/gtest.h>
 
-// Arriving in column x of row 1 over row 2 (row 3 soil); after: life shovel/uses score row-1 sounds.
-struct Arrival_Row { const char* name; int x; const char* row1; const char* row2; int life, shovel, uses, score; Draws u; const char* after; };
+namespace {
+
 const char* const Soil = "111111111111111";
-const Arrival_Row Item_Rows[] = {
-    {"damage", 6, "000002000000000", Soil, 10, 0, 0, 0, {}, "9 0/0 0 000000000000000 Dam"},
-    {"damage_takes_the_last_life", 6, "000002000000000", Soil, 1, 0, 0, 0, {}, "0 0/0 0 000000000000000 Dam over"},
-    {"gold", 6, "000003000000000", Soil, 10, 0, 0, 41, {}, "10 0/0 51 000000000000000 Gold"},
-    {"life", 6, "000004000000000", Soil, 10, 0, 0, 0, {}, "11 0/0 0 000000000000000 Life"},
-    {"life_capped_at_twenty", 6, "000004000000000", Soil, 20, 0, 0, 0, {}, "20 0/0 0 000000000000000 Life"},
-    {"stone_with_the_normal_shovel", 6, "000005000000000", Soil, 10, 0, 0, 0, {}, "10 0/0 0 000000000000000 Stone"},
-    {"stone_adds_a_use", 6, "000005000000000", Soil, 10, 3, 12, 0, {}, "10 3/13 0 000000000000000 Stone"},
-    {"stone_capped_at_twenty", 6, "000005000000000", Soil, 10, 4, 20, 0, {}, "10 4/20 0 000000000000000 Stone"},
-    {"power_shovel_fewest_uses", 6, "000007000000000", Soil, 10, 0, 0, 0, {Low(0, 10)}, "10 2/10 0 000000000000000 Schop"},
-    {"long_shovel_most_uses", 6, "000008000000000", Soil, 10, 4, 3, 0, {High(9, 10)}, "10 3/19 0 000000000000000 Schop"},
-    {"large_shovel_fresh_count", 6, "000009000000000", Soil, 10, 2, 20, 0, {Low(5, 10)}, "10 4/15 0 000000000000000 Schop"},
-    {"special", 6, "000006000000000", Soil, 10, 2, 7, 5, {Low(3, 6)}, "10 2/7 5 000000000000000 Special"},
-};
 const char* const Open = "000000000000000";
+constexpr int Normal = Shovel_Normal, Power = Shovel_Power, Long = Shovel_Long, Large = Shovel_Large;
+
+// Arriving in column x of row 1 over row 2 (row 3 soil), with life, shovel, uses and score;
+// after: life, shovel/uses, score, row 1 and the sounds played.
+struct Arrival_Row : Named_Row {
+    int x;
+    const char *row1, *row2;
+    int life, shovel, uses, score;
+    Draws u;
+    const char* after;
+};
+const Arrival_Row Item_Rows[] = {
+    {"damage", 6, "000002000000000", Soil, 10, Normal, 0, 0, {}, "9 0/0 0 000000000000000 Dam"},
+    {"damage_takes_the_last_life", 6, "000002000000000", Soil, 1, Normal, 0, 0, {},
+     "0 0/0 0 000000000000000 Dam over"},
+    {"gold", 6, "000003000000000", Soil, 10, Normal, 0, 41, {}, "10 0/0 51 000000000000000 Gold"},
+    {"life", 6, "000004000000000", Soil, 10, Normal, 0, 0, {}, "11 0/0 0 000000000000000 Life"},
+    {"life_capped_at_twenty", 6, "000004000000000", Soil, 20, Normal, 0, 0, {},
+     "20 0/0 0 000000000000000 Life"},
+    {"stone_with_the_normal_shovel", 6, "000005000000000", Soil, 10, Normal, 0, 0, {},
+     "10 0/0 0 000000000000000 Stone"},
+    {"stone_adds_a_use", 6, "000005000000000", Soil, 10, Long, 12, 0, {},
+     "10 3/13 0 000000000000000 Stone"},
+    {"stone_capped_at_twenty", 6, "000005000000000", Soil, 10, Large, 20, 0, {},
+     "10 4/20 0 000000000000000 Stone"},
+    {"power_shovel_fewest_uses", 6, "000007000000000", Soil, 10, Normal, 0, 0, {Low(0, 10)},
+     "10 2/10 0 000000000000000 Schop"},
+    {"long_shovel_most_uses", 6, "000008000000000", Soil, 10, Large, 3, 0, {High(9, 10)},
+     "10 3/19 0 000000000000000 Schop"},
+    {"large_shovel_fresh_count", 6, "000009000000000", Soil, 10, Power, 20, 0, {Low(5, 10)},
+     "10 4/15 0 000000000000000 Schop"},
+    {"special", 6, "000006000000000", Soil, 10, Power, 7, 5, {Low(3, 6)},
+     "10 2/7 5 000000000000000 Special"},
+};
 const Arrival_Row Squeeze_Rows[] = {
-    {"column_1_soil_right", 1, Open, "011111111111111", 10, 0, 0, 0, Soil_Bottom_Row(), "9 0/0 1 001111111111111 Out"},
-    {"column_1_open_right", 1, Open, "001111111111111", 10, 0, 0, 0, Soil_Bottom_Row(), "10 0/0 1 001111111111111 "},
-    {"column_15_soil_left", 15, Open, "111111111111110", 10, 0, 0, 0, Soil_Bottom_Row(), "9 0/0 1 111111111111100 Out"},
-    {"column_15_open_left", 15, Open, "111111111111100", 10, 0, 0, 0, Soil_Bottom_Row(), "10 0/0 1 111111111111100 "},
-    {"column_8_both_sides", 8, Open, "111111101111111", 10, 0, 0, 0, Soil_Bottom_Row(), "9 0/0 1 111111000111111 Out"},
-    {"column_8_left_only", 8, Open, "111111100000000", 10, 0, 0, 0, Soil_Bottom_Row(), "10 0/0 1 111111100000000 "},
-    {"column_8_right_only", 8, Open, "000000001111111", 10, 0, 0, 0, Soil_Bottom_Row(), "10 0/0 1 000000001111111 "},
-    {"column_2_both_sides", 2, Open, "101111111111111", 10, 0, 0, 0, Soil_Bottom_Row(), "9 0/0 1 000111111111111 Out"},
-    {"column_2_right_only", 2, Open, "001111111111111", 10, 0, 0, 0, Soil_Bottom_Row(), "10 0/0 1 001111111111111 "},
-    {"column_14_left_only", 14, Open, "111111111111100", 10, 0, 0, 0, Soil_Bottom_Row(), "10 0/0 1 111111111111100 "},
-    {"large_shovel_both_sides", 8, Open, "111111101111111", 10, 4, 5, 0, Soil_Bottom_Row(), "10 4/5 1 111111101111111 "},
-    {"large_shovel_column_1", 1, Open, "011111111111111", 10, 4, 5, 0, Soil_Bottom_Row(), "10 4/5 1 011111111111111 "},
-    {"power_shovel_squeezed", 8, Open, "111111101111111", 10, 2, 5, 0, Soil_Bottom_Row(), "9 2/5 1 111111000111111 Out"},
-    {"last_life", 8, Open, "111111101111111", 1, 0, 0, 0, Soil_Bottom_Row(), "0 0/0 1 111111000111111 Out over"},
+    {"column_1_soil_right", 1, Open, "011111111111111", 10, Normal, 0, 0, Soil_Bottom_Row(),
+     "9 0/0 1 001111111111111 Out"},
+    {"column_1_open_right", 1, Open, "001111111111111", 10, Normal, 0, 0, Soil_Bottom_Row(),
+     "10 0/0 1 001111111111111 "},
+    {"column_15_soil_left", 15, Open, "111111111111110", 10, Normal, 0, 0, Soil_Bottom_Row(),
+     "9 0/0 1 111111111111100 Out"},
+    {"column_15_open_left", 15, Open, "111111111111100", 10, Normal, 0, 0, Soil_Bottom_Row(),
+     "10 0/0 1 111111111111100 "},
+    {"column_8_both_sides", 8, Open, "111111101111111", 10, Normal, 0, 0, Soil_Bottom_Row(),
+     "9 0/0 1 111111000111111 Out"},
+    {"column_8_left_only", 8, Open, "111111100000000", 10, Normal, 0, 0, Soil_Bottom_Row(),
+     "10 0/0 1 111111100000000 "},
+    {"column_8_right_only", 8, Open, "000000001111111", 10, Normal, 0, 0, Soil_Bottom_Row(),
+     "10 0/0 1 000000001111111 "},
+    {"column_2_both_sides", 2, Open, "101111111111111", 10, Normal, 0, 0, Soil_Bottom_Row(),
+     "9 0/0 1 000111111111111 Out"},
+    {"column_2_right_only", 2, Open, "001111111111111", 10, Normal, 0, 0, Soil_Bottom_Row(),
+     "10 0/0 1 001111111111111 "},
+    {"column_14_left_only", 14, Open, "111111111111100", 10, Normal, 0, 0, Soil_Bottom_Row(),
+     "10 0/0 1 111111111111100 "},
+    {"large_shovel_both_sides", 8, Open, "111111101111111", 10, Large, 5, 0, Soil_Bottom_Row(),
+     "10 4/5 1 111111101111111 "},
+    {"large_shovel_column_1", 1, Open, "011111111111111", 10, Large, 5, 0, Soil_Bottom_Row(),
+     "10 4/5 1 011111111111111 "},
+    {"power_shovel_squeezed", 8, Open, "111111101111111", 10, Power, 5, 0, Soil_Bottom_Row(),
+     "9 2/5 1 111111000111111 Out"},
+    {"last_life", 8, Open, "111111101111111", 1, Normal, 0, 0, Soil_Bottom_Row(),
+     "0 0/0 1 111111000111111 Out over"},
 };
 
 class Arrival : public testing::TestWithParam<Arrival_Row> {};
 TEST_P(Arrival, ChangesTheGameAsItsRowSays)
 {
     const Arrival_Row& row = GetParam();
-    Playing_At(row.x, 1, std::string(Open) + "\n" + row.row1 + "\n" + row.row2 + "\n" + Soil);
-    Life = row.life, Shovel_Type = row.shovel, Shovel_Uses = row.uses, Score_Table[3].Score = row.score;
+    Playing_At(row.x, Facing_Right, std::string(Open) + "\n" + row.row1 + "\n" + row.row2 + "\n" +
+                                        Soil);
+    Life = row.life, Shovel_Type = row.shovel, Shovel_Uses = row.uses;
+    Score_Table[Playing_Entry].Score = row.score;
     Scripted_Source random(row.u);
     Recording_Screen screen;
     Sequence sequence(screen);
     Move_Ivents(sequence);
-    std::string after = std::to_string(Life) + " " + std::to_string(Shovel_Type) + "/" + std::to_string(Shovel_Uses) + " " +
-                        std::to_string(Score_Table[3].Score) + " " + Map_Line[1] + " ";
-    for (const std::string& call : screen.calls)
-        if (call.rfind("sound ", 0) == 0 || call == "game_over")
-            after += (after.back() == ' ' ? "" : " ") + (call == "game_over" ? "over" : call.substr(6));
+    std::string after = std::to_string(Life) + " " + std::to_string(Shovel_Type) + "/" +
+                        std::to_string(Shovel_Uses) + " " +
+                        std::to_string(Score_Table[Playing_Entry].Score) + " " + Map_Line[1] + " ";
+    for (const std::string& call : screen.calls) {
+        if (call.starts_with("sound ") || call == "game_over")
+            after += std::string(after.back() == ' ' ? "" : " ") +
+                     (call == "game_over" ? "over" : call.substr(6));
+    }
     EXPECT_EQ(after, row.after);
 }
-INSTANTIATE_TEST_SUITE_P(Rules_Items, Arrival, testing::ValuesIn(Item_Rows), Row_Name<Arrival_Row>);
-INSTANTIATE_TEST_SUITE_P(Rules_Squeeze, Arrival, testing::ValuesIn(Squeeze_Rows), Row_Name<Arrival_Row>);
+INSTANTIATE_TABLE(Rules_Items, Arrival, Item_Rows);
+INSTANTIATE_TABLE(Rules_Squeeze, Arrival, Squeeze_Rows);
 
 // Rows 0, 1, 2, 3 and 15 as the map is repainted after the transformation.
-struct Transform_Row { const char* name; double u; const char* rows; };
+struct Transform_Row : Named_Row {
+    double u;
+    const char* rows;
+};
 const Transform_Row Transform_Rows[] = {
-    {"soil_vanishes", Low(0, 6), "000000000000002 000006000000000 000000000000000 023456789000000 900000000000000"},
-    {"soil_to_gold", High(1, 6), "000000000000002 000006000000000 333333333333333 323456789000000 900000000000003"},
-    {"soil_to_life", Low(2, 6), "000000000000002 000006000000000 444444444444444 423456789000000 900000000000004"},
-    {"items_vanish", High(3, 6), "000000000000000 000000000000000 111111111111111 100000000000000 000000000000001"},
-    {"items_to_gold", Low(4, 6), "000000000000003 000003000000000 111111111111111 133333333000000 300000000000001"},
-    {"items_to_life", High(5, 6), "000000000000004 000004000000000 111111111111111 144444444000000 400000000000001"},
+    {"soil_vanishes", Low(0, 6),
+     "000000000000002 000006000000000 000000000000000 023456789000000 900000000000000"},
+    {"soil_to_gold", High(1, 6),
+     "000000000000002 000006000000000 333333333333333 323456789000000 900000000000003"},
+    {"soil_to_life", Low(2, 6),
+     "000000000000002 000006000000000 444444444444444 423456789000000 900000000000004"},
+    {"items_vanish", High(3, 6),
+     "000000000000000 000000000000000 111111111111111 100000000000000 000000000000001"},
+    {"items_to_gold", Low(4, 6),
+     "000000000000003 000003000000000 111111111111111 133333333000000 300000000000001"},
+    {"items_to_life", High(5, 6),
+     "000000000000004 000004000000000 111111111111111 144444444000000 400000000000001"},
 };
 
 class Special_Item : public testing::TestWithParam<Transform_Row> {};
 TEST_P(Special_Item, TransformsEveryRowOfTheMap)
 {
-    Playing_At(6, 1, "000000000000002\n000006000000000\n111111111111111\n123456789000000");
+    Playing_At(6, Facing_Right, "000000000000002\n000006000000000\n111111111111111\n123456789000000");
     Map_Line[15] = "900000000000001";
     Scripted_Source random({GetParam().u});
     Recording_Screen screen;
@@ -90,4 +139,6 @@ TEST_P(Special_Item, TransformsEveryRowOfTheMap)
     EXPECT_THROW(Move_Ivents(sequence), Overtaken);
     EXPECT_EQ(rows, GetParam().rows);
 }
-INSTANTIATE_TEST_SUITE_P(Rules, Special_Item, testing::ValuesIn(Transform_Rows), Row_Name<Transform_Row>);
+INSTANTIATE_TABLE(Rules, Special_Item, Transform_Rows);
+
+}  // namespace

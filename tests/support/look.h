@@ -6,6 +6,7 @@
 #include <QWidget>
 
 #include <cstdlib>
+#include <ostream>
 
 inline QImage shipped(const char* picture)
 {
@@ -31,17 +32,41 @@ inline int differing(const QImage& shot, QPoint at, const QImage& picture)
     return differ;
 }
 
-// Pixels of text in that colour: its hue and saturation (pale for white) at half its brightness
-// or more.
+// A pixel of text in that colour: its hue and saturation (pale for white, as antialiased white
+// strokes on a coloured tile come out) at half its brightness or more.
+inline bool is_ink(QColor c, QColor colour)
+{
+    if (2 * c.value() < colour.value())
+        return false;
+    if (colour.hsvHue() < 0)
+        return c.hsvSaturation() < 64;
+    return std::abs(c.hsvHue() - colour.hsvHue()) < 3 &&
+           std::abs(c.hsvSaturation() - colour.hsvSaturation()) < 8;
+}
+
 inline int pixels_of(const QImage& shot, QRect area, QColor colour)
 {
     int count = 0;
-    for (int i = 0; i < area.width() * area.height(); ++i) {
-        const QColor c = shot.pixelColor(area.topLeft() + QPoint(i % area.width(), i / area.width()));
-        // Antialiased white strokes on a coloured tile come out pale rather than pure white.
-        const bool grey = colour.hsvHue() < 0;
-        count += 2 * c.value() >= colour.value() && (grey ? c.hsvSaturation() < 64
-                 : std::abs(c.hsvHue() - colour.hsvHue()) < 3 && std::abs(c.hsvSaturation() - colour.hsvSaturation()) < 8);
-    }
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            count += is_ink(shot.pixelColor(x, y), colour);
     return count;
+}
+
+inline void PrintTo(const QRect& r, std::ostream* os)
+{
+    *os << "{" << r.x() << ", " << r.y() << ", " << r.width() << ", " << r.height() << "}";
+}
+
+// The smallest rectangle within the area holding every pixel that is_drawn(x, y) marks: where a
+// label's glyphs stand and how tall they are.
+template <class Predicate>
+QRect ink_box(QRect area, Predicate is_drawn)
+{
+    QRect box;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            if (is_drawn(x, y))
+                box |= QRect(x, y, 1, 1);
+    return box;
 }

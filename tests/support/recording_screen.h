@@ -1,15 +1,18 @@
 // A Screen that writes every call down as one short line ("digger 112,32", "tile 32,32 <- 96,96 and",
-// "wait 2", "sound Dig", ...), so a test compares the whole sequence a rule produced.
+// "wait 2", "sound Dig", ...), so a test compares the whole sequence a rule produced. A rule that
+// runs on far past any animation of the game is stopped at once with an exception.
 #pragma once
 
 #include "rules/screen.h"
 
 #include <functional>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
 class Recording_Screen : public Screen {
 public:
+    static constexpr size_t Most_Calls = 2000;
     std::vector<std::string> calls;
     int waits = 0;
     // Inside every wait: its number (the first is 1) and slot. A test overtakes a sequence here.
@@ -39,7 +42,12 @@ public:
     void Game_Over() override { Log("game_over"); }
     void Yield() override { Log("yield"); }
 
-    void Log(const std::string& line) { calls.push_back(line); }
+    void Log(const std::string& line)
+    {
+        if (calls.size() >= Most_Calls)
+            throw std::runtime_error("the rule never came to an end: " + line);
+        calls.push_back(line);
+    }
     // The calls as text, one frame a line: a frame ends with its wait.
     std::string Text() const
     {

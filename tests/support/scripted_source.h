@@ -1,4 +1,5 @@
-// The random source replaced by a script of u values; drawing more, or fewer, fails the test.
+// The random source replaced by a script of u values. Drawing more than the script holds stops
+// the rule at once with an exception; drawing fewer fails the test as the source goes.
 #pragma once
 
 #include "state/random_source.h"
@@ -6,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <deque>
+#include <stdexcept>
 #include <vector>
 
 // u just inside either end of the range where Int(u × n) = k: a changed n or boundary shows.
@@ -24,10 +26,10 @@ struct Scripted_Source {
     explicit Scripted_Source(const Draws& draws) : script(draws.begin(), draws.end())
     {
         Set_Random_Source([this] {
-            EXPECT_FALSE(script.empty()) << "a rule drew more random numbers than were scripted";
-            const double u = script.empty() ? 0.0 : script.front();
-            if (!script.empty())
-                script.pop_front();
+            if (script.empty())
+                throw std::runtime_error("a rule drew more random numbers than were scripted");
+            const double u = script.front();
+            script.pop_front();
             return u;
         });
     }

@@ -1,11 +1,25 @@
-// A table row's name names its test, so ctest names stay stable, and is what a failure prints;
-// GoogleTest refuses a name that is not letters, digits and underscores.
+// Table tests: every row type derives from Named_Row and gives its name first. The name names the
+// row's test, so ctest names stay stable, and is what a failure prints; GoogleTest refuses a name
+// that is not letters, digits and underscores.
 #pragma once
 
 #include <gtest/gtest.h>
 
+#include <concepts>
 #include <ostream>
 #include <string>
+
+struct Named_Row {
+    const char* name;
+};
+
+// Found through the row's base wherever the row is declared.
+template <class Row>
+    requires std::derived_from<Row, Named_Row>
+void PrintTo(const Row& row, std::ostream* os)
+{
+    *os << row.name;
+}
 
 template <class Row>
 std::string Row_Name(const testing::TestParamInfo<Row>& info)
@@ -13,6 +27,6 @@ std::string Row_Name(const testing::TestParamInfo<Row>& info)
     return info.param.name;
 }
 
-// Found through the row's own namespace, so every named row prints as its name.
-template <class Row> requires requires(const Row& r) { r.name; }
-void PrintTo(const Row& r, std::ostream* os) { *os << r.name; }
+// One test of the suite for each row of the table, named after the row.
+#define INSTANTIATE_TABLE(prefix, suite, rows) \
+    INSTANTIATE_TEST_SUITE_P(prefix, suite, testing::ValuesIn(rows), Row_Name<suite::ParamType>)
