@@ -1,4 +1,7 @@
-// The shipped pictures decode at their sizes; the effects are plain 16-bit PCM, audible and not too short.
+// The shipped pictures decode at their sizes; the effects are plain 16-bit PCM, audible and not
+// too short.
+#include "support/table.h"
+
 #include <QFile>
 #include <QImage>
 #include <QtEndian>
@@ -11,13 +14,15 @@
 #include <vector>
 
 namespace {
-struct Asset_Row { std::string file; int width = 0, height = 0; };  // no size: an effect
-void PrintTo(const Asset_Row& row, std::ostream* os) { *os << row.file; }
+struct Asset_Row : Named_Row {  // no size: an effect
+    const char* file;
+    int width = 0, height = 0;
+};
 class Shipped_Asset : public testing::TestWithParam<Asset_Row> {};
 
 TEST_P(Shipped_Asset, Decodes)
 {
-    QFile file(QStringLiteral(DELVANO_ASSET_DIR "/") + QString::fromStdString(GetParam().file));
+    QFile file(QStringLiteral(DELVANO_ASSET_DIR "/") + QString::fromUtf8(GetParam().file));
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     const QByteArray b = file.readAll();
     if (GetParam().width > 0) {
@@ -37,16 +42,16 @@ TEST_P(Shipped_Asset, Decodes)
     EXPECT_GT(u32(40), u32(28) / 20);  // 50 ms
 }
 
-std::vector<Asset_Row> shipped_assets()
-{
-    std::vector<Asset_Row> rows = {{"pictures/background.png", 375, 234}, {"pictures/sheet.png", 160, 112},
-                                   {"pictures/title.png", 240, 224}, {"pictures/logo.png", 80, 21}};
-    for (int size : {16, 32, 48, 64, 128, 256})
-        rows.push_back({"icons/delvano-" + std::to_string(size) + ".png", size, size});
-    for (const char* effect : {"Dam", "Dig", "Stone", "Gold", "Life", "Special", "Schop", "Hight", "Over", "Out"})
-        rows.push_back({"sounds/" + std::string(effect) + ".wav"});
-    return rows;
-}
-
-INSTANTIATE_TEST_SUITE_P(Table, Shipped_Asset, testing::ValuesIn(shipped_assets()));
+const Asset_Row Asset_Rows[] = {
+    {"background", "pictures/background.png", 375, 234}, {"sheet", "pictures/sheet.png", 160, 112},
+    {"title", "pictures/title.png", 240, 224}, {"logo", "pictures/logo.png", 80, 21},
+    {"icon_16", "icons/delvano-16.png", 16, 16}, {"icon_32", "icons/delvano-32.png", 32, 32},
+    {"icon_48", "icons/delvano-48.png", 48, 48}, {"icon_64", "icons/delvano-64.png", 64, 64},
+    {"icon_128", "icons/delvano-128.png", 128, 128}, {"icon_256", "icons/delvano-256.png", 256, 256},
+    {"Dam", "sounds/Dam.wav"}, {"Dig", "sounds/Dig.wav"}, {"Stone", "sounds/Stone.wav"},
+    {"Gold", "sounds/Gold.wav"}, {"Life", "sounds/Life.wav"}, {"Special", "sounds/Special.wav"},
+    {"Schop", "sounds/Schop.wav"}, {"Hight", "sounds/Hight.wav"}, {"Over", "sounds/Over.wav"},
+    {"Out", "sounds/Out.wav"},
+};
+INSTANTIATE_TABLE(Table, Shipped_Asset, Asset_Rows);
 }  // namespace

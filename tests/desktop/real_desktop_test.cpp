@@ -2,24 +2,23 @@
 #include "desktop/live_desktop.h"
 #include "shell/settings_file.h"
 #include "state/module1.h"
+#include "support/table.h"
 
 #include <QRegularExpression>
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <utility>
 
 namespace {
 
 struct Game : ::testing::Test {
-    // The game-over frames may wait, so that a key held through the sequence auto-repeats.
-    void start(Live_Desktop_Options options, int other_frames_wait = 0)
+    void start(Live_Desktop_Options options)
     {
         desktop.emplace(options);
         ASSERT_EQ(desktop->error(), "");
         Reset_Module1();
-        Wait_Value = {0, 0, 0, 0, 0, 0, other_frames_wait};
+        Wait_Value.fill(0);
         ASSERT_TRUE(Settings_Save(desktop->program_dir() + "/Delvano.ini", true));
         ASSERT_TRUE(desktop->start_game());
         game = desktop->game_window();
@@ -35,7 +34,9 @@ struct Game : ::testing::Test {
     QImage play_area() { return client({4, 6, 240, 224}); }
     bool settled()
     {
-        return Live_Desktop::wait_until([&, before = play_area()]() mutable { return std::exchange(before, play_area()) == before; });
+        return Live_Desktop::wait_until([&, before = play_area()]() mutable {
+            return std::exchange(before, play_area()) == before;
+        });
     }
     bool keys_act(const QString& keys)  // a turn, a step or a new game shows within seconds
     {
@@ -45,22 +46,33 @@ struct Game : ::testing::Test {
     QString hex(const QString& window) { return "0x" + QString::number(window.toUInt(), 16); }
     bool above_game(const QString& dialog)
     {
-        const QStringList stack = desktop->xprop("-root", "_NET_CLIENT_LIST_STACKING").remove("window id # ").split(", ");
-        return stack.indexOf(hex(game)) >= 0 && stack.indexOf(hex(dialog)) > stack.indexOf(hex(game));
+        const QStringList stack =
+            desktop->xprop("-root", "_NET_CLIENT_LIST_STACKING").remove("window id # ").split(", ");
+        const auto place = [&](const QString& window) { return stack.indexOf(hex(window)); };
+        return place(game) >= 0 && place(dialog) > place(game);
     }
     QString title(const QString& window) { return desktop->xprop(window, "_NET_WM_NAME").remove('"'); }
     bool closed(const char* dialog)  // and the window manager has given the game the keyboard back
     {
-        const auto game_active = [&] { return desktop->xprop("-root", "_NET_ACTIVE_WINDOW").endsWith(hex(game)); };
-        return Live_Desktop::wait_until([&] { return desktop->find_window(dialog, 0).isEmpty() && game_active(); });
+        // The window manager names the game active a moment before the X server moves the
+        // keyboard to it; a key pressed in between would go nowhere.
+        const auto game_active = [&] {
+            return desktop->xprop("-root", "_NET_ACTIVE_WINDOW").endsWith(hex(game)) &&
+                   desktop->run("xdotool", {"getwindowfocus"}).trimmed() == game;
+        };
+        return Live_Desktop::wait_until(
+            [&] { return desktop->find_window(dialog, 0).isEmpty() && game_active(); });
     }
 
     std::optional<Live_Desktop> desktop;
     QString game;
 };
 
-struct Menu_Dialog { const char* menu_keys; const char* title; QPoint frame_offset; };
-void PrintTo(const Menu_Dialog& row, std::ostream* out) { *out << row.menu_keys; }
+struct Menu_Dialog : Named_Row {
+    const char* menu_keys;
+    const char* title;
+    QPoint frame_offset;
+};
 struct Menu_Dialogs : Game, ::testing::WithParamInterface<Menu_Dialog> {};
 TEST_P(Menu_Dialogs, OpenAboveTheGameAndHandTheKeysBackOnEsc)
 {
@@ -70,55 +82,33 @@ TEST_P(Menu_Dialogs, OpenAboveTheGameAndHandTheKeysBackOnEsc)
     key(GetParam().menu_keys);
     const QString dialog = desktop->find_window(GetParam().title);
     EXPECT_EQ(title(dialog), GetParam().title);
-    EXPECT_EQ(desktop->outer_frame(dialog).topLeft() - desktop->outer_frame(game).topLeft(), GetParam().frame_offset);
+    const QPoint offset = desktop->outer_frame(dialog).topLeft() - desktop->outer_frame(game).topLeft();
+    EXPECT_EQ(offset, GetParam().frame_offset);
     EXPECT_TRUE(above_game(dialog));
+    const QRegularExpression resizing("MAXIMIZE|RESIZE");
     for (const QString& window : {game, dialog})  // fixed borders: never maximised or resized
-        EXPECT_FALSE(desktop->xprop(window, "_NET_WM_ALLOWED_ACTIONS").contains(QRegularExpression("MAXIMIZE|RESIZE")));
+        EXPECT_FALSE(desktop->xprop(window, "_NET_WM_ALLOWED_ACTIONS").contains(resizing));
     key("keyup Left key Escape");
     ASSERT_TRUE(closed(GetParam().title));
     EXPECT_TRUE(keys_act("key Right"));  // turns at once; a held ← would win over →
 }
-INSTANTIATE_TEST_SUITE_P(Both, Menu_Dialogs, ::testing::Values(
-    Menu_Dialog{"key alt+o w", "でるぼん ウエイト設定", {-8, 20}},
-    Menu_Dialog{"key alt+h v", "でるぼん バージョン情報", {74, 40}}));
+const Menu_Dialog Menu_Dialog_Rows[] = {
+    {"wait_settings", "key alt+o w", "でるぼん ウエイト設定", {-8, 20}},
+    {"version", "key alt+h v", "でるぼん バージョン情報", {74, 40}},
+};
+INSTANTIATE_TABLE(Both, Menu_Dialogs, Menu_Dialog_Rows);
 
-TEST_F(Game, ZHeldThroughTheGameOverTypesNothingAndTheGameQuitsCleanlyAfterEffects)
+TEST_F(Game, QuitsCleanlyWhileAnEffectStillSounds)
 {
-    start({.window_manager = true, .sound_server = true}, 2);
-    const auto red_pixels = [](const QImage& client) {  // of the hearts in the status panel
-        const QImage hearts = client.copy(299, 27, 72, 14);
-        const auto* rgb = reinterpret_cast<const QRgb*>(hearts.constBits());
-        return std::count_if(rgb, rgb + 72 * 14, [](QRgb c) { return qRed(c) > 200 && qGreen(c) < 100; });
-    };
-    const auto ten_hearts = red_pixels(client({0, 0, 375, 234}));
-    QString dialog;
-    QImage field;
-    int unchanged = 0;
-    // Dig and step both ways; from the last life on, hold Z after each round, down when it goes.
-    for (int round = 0; round < 500 && dialog.isEmpty(); ++round) {
-        key("key --delay 4 Left z Left Right z Right");
-        const QImage now = client({0, 0, 375, 234});
-        unchanged = std::exchange(field, now.copy(4, 6, 240, 224)) == field ? unchanged + 1 : 0;
-        if ((unchanged > 0 && unchanged % 4 == 0) || round % 100 == 99)  // shut in, or going nowhere:
-            key("windowactivate --sync " + game + " key alt+g n");  // start again on the game window
-        if (red_pixels(now) * 10 > ten_hearts)
-            continue;
-        key("keydown z");
-        dialog = desktop->find_window("ハイスコア", 3000);
-        key("keyup z");
-    }
-    ASSERT_NE(dialog, "");
-    EXPECT_EQ(title(dialog), "でるぼん ハイスコア");
-    EXPECT_TRUE(above_game(dialog));
-    key("key a b Escape");
-    ASSERT_TRUE(closed("ハイスコア"));
-    EXPECT_TRUE(keys_act("key space"));
+    start({.window_manager = true, .sound_server = true});
+    ASSERT_TRUE(keys_act("key z"));  // the soil beside the digger crumbles, and "Dig" sounds
+    ASSERT_TRUE(Live_Desktop::wait_until(
+        [&] { return !desktop->run("pactl", {"list", "short", "sink-inputs"}).isEmpty(); }));
     key("key alt+g x");
     EXPECT_EQ(desktop->wait_for_exit(), 0);
     bool sound = false;
-    ASSERT_EQ(Settings_Load(desktop->program_dir() + "/Delvano.ini", sound), Load_Result::Loaded);
-    EXPECT_EQ(Score_Table[0].Name, "ab");  // as typed, without the held Z
-    EXPECT_GT(Score_Table[0].Score, 0);
+    EXPECT_EQ(Settings_Load(desktop->program_dir() + "/Delvano.ini", sound), Load_Result::Loaded);
+    EXPECT_TRUE(sound);
 }
 
 }  // namespace

@@ -2,17 +2,19 @@
 #include "dialogs/form2.h"
 #include "dialogs/form3.h"
 #include "dialogs/form4.h"
+#include "display/palette.h"
 #include "state/module1.h"
 #include "support/look.h"
+#include "support/table.h"
 
 #include <QKeyEvent>
+#include <QPointer>
 
 #include <gtest/gtest.h>
 
 #include <array>
 
 namespace {
-const QColor Orange(255, 128, 0), Yellow(255, 255, 0), White(255, 255, 255);
 // The corners show the texture of sheet cell (x, y), tiled from the top-left corner.
 void expect_tiled(const QImage& shot, int x, int y)
 {
@@ -30,8 +32,14 @@ TEST(Version_Look, Name_Over_The_Tiles)
 
 // Against the table 500, 300, 100: what the dialog says, after some ticks the congratulation's
 // colour (invalid: the toolkit's own) and the left dancer, the name typed, the table afterwards.
-struct Score_Row { int32_t score; const char* said; int ticks; QColor colour; int dancer_top, dancer_x; const char *typed, *table; };
-void PrintTo(const Score_Row& row, std::ostream* os) { *os << "score_" << row.score; }
+struct Score_Row : Named_Row {
+    int32_t score;
+    const char* said;
+    int ticks;
+    QColor colour;
+    int dancer_top, dancer_x;
+    const char *typed, *table;
+};
 class High_Score : public testing::TestWithParam<Score_Row> {};
 TEST_P(High_Score, Place_Colour_And_Name)
 {
@@ -52,8 +60,9 @@ TEST_P(High_Score, Place_Colour_And_Name)
         dancer.setPixel(x, y, (tile & sheet.pixel(sx, 80 + y)) | sheet.pixel(sx, 64 + y));
     }
     EXPECT_EQ(differing(shot, {16, row.dancer_top}, dancer), 0);
-    EXPECT_EQ((dialog->Label1[0]->text() + "|" + dialog->Label2[0]->text() + "|"
-               + dialog->Label2[1]->text()).toStdString(), row.said);
+    EXPECT_EQ((dialog->Label1[0]->text() + "|" + dialog->Label2[0]->text() + "|" +
+               dialog->Label2[1]->text()).toStdString(),
+              row.said);
     if (*row.typed)
         dialog->Text1->insert(QString::fromUtf8(row.typed));
     QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, "\r");
@@ -64,17 +73,24 @@ TEST_P(High_Score, Place_Colour_And_Name)
         table += Score_Table[i].Name + " " + std::to_string(Score_Table[i].Score) + ",";
     EXPECT_EQ(table, row.table);
 }
-INSTANTIATE_TEST_SUITE_P(Table, High_Score, testing::Values(
-    Score_Row{600, "ハイスコアおめでとう！|１位|６００ｐ", 1, Yellow, -12, 112, "Mio", "Mio 600,A 500,B 300,"},
-    Score_Row{500, "スコア更新おめでとう！|２位|５００ｐ", 10, White, 16, 96, "", "A 500,last 500,B 300,"},
-    Score_Row{300, "スコア更新おめでとう！|３位|３００ｐ", 0, {}, -16, 112, "ABCDEFGHIJKL", "A 500,B 300,ABCDEFGHIJ 300,"},
-    Score_Row{101, "スコア更新おめでとう！|３位|１０１ｐ", 11, Yellow, 16, 112, "", "A 500,B 300,last 101,"},
-    Score_Row{301, "スコア更新おめでとう！|２位|３０１ｐ", 12, Orange, 16, 64, "Mio", "A 500,Mio 301,B 300,"}));
+const Score_Row Score_Rows[] = {
+    {"first", 600, "ハイスコアおめでとう！|１位|６００ｐ", 1, Yellow, -12, 112, "Mio", "Mio 600,A 500,B 300,"},
+    {"tie_with_the_first", 500, "スコア更新おめでとう！|２位|５００ｐ", 10, White, 16, 96, "",
+     "A 500,last 500,B 300,"},
+    {"tie_with_the_second", 300, "スコア更新おめでとう！|３位|３００ｐ", 0, {}, -16, 112, "ABCDEFGHIJKL",
+     "A 500,B 300,ABCDEFGHIJ 300,"},
+    {"third", 101, "スコア更新おめでとう！|３位|１０１ｐ", 11, Yellow, 16, 112, "", "A 500,B 300,last 101,"},
+    {"second", 301, "スコア更新おめでとう！|２位|３０１ｐ", 12, Orange, 16, 64, "Mio", "A 500,Mio 301,B 300,"},
+};
+INSTANTIATE_TABLE(Table, High_Score, Score_Rows);
 
-using Positions = std::array<int32_t, 7>;
+using Positions = std::array<int32_t, Wait_Slot_Count>;
 const Positions Applied = {5, 6, 7, 8, 9, 10, 0};
-struct Preset_Row { const char* name; int entry; Positions positions; };
-void PrintTo(const Preset_Row& row, std::ostream* os) { *os << row.name; }
+// The sliders and the preview timers' intervals (ms) a drop-down entry loads.
+struct Preset_Row : Named_Row {
+    int entry;
+    Positions positions, intervals;
+};
 class Wait_Preset : public testing::TestWithParam<Preset_Row> {};
 TEST_P(Wait_Preset, Loads_Sliders_And_Preview_Speeds_That_Only_Apply_Keeps)
 {
@@ -83,19 +99,49 @@ TEST_P(Wait_Preset, Loads_Sliders_And_Preview_Speeds_That_Only_Apply_Keeps)
     const QImage shot = seen(dialog);
     expect_tiled(shot, 144, 0);
     EXPECT_GT(pixels_of(shot, {16, 184, 360, 30}, White), 4);  // the notes
-    const Positions& want = GetParam().positions;
-    dialog.Combo1->setCurrentIndex(GetParam().entry);
-    emit dialog.Combo1->activated(GetParam().entry);
-    for (int slot = 0; slot < 7; ++slot) {
-        EXPECT_EQ(dialog.HScroll1[slot]->value(), want[slot]) << slot;
-        EXPECT_EQ(dialog.Timer[slot]->interval(), want[slot] == 0 ? 1 : 50 * want[slot]) << slot;
-    }
+    const Preset_Row& row = GetParam();
+    dialog.Combo1->setCurrentIndex(row.entry);
+    emit dialog.Combo1->activated(row.entry);
+    Positions sliders, intervals;
+    for (int slot = 0; slot < Wait_Slot_Count; ++slot)
+        sliders[slot] = dialog.HScroll1[slot]->value(), intervals[slot] = dialog.Timer[slot]->interval();
+    EXPECT_EQ(sliders, row.positions);
+    EXPECT_EQ(intervals, row.intervals);
     EXPECT_EQ(Wait_Value, Applied);
     dialog.Command1[1]->click();  // apply
-    EXPECT_EQ(Wait_Value, want);
+    EXPECT_EQ(Wait_Value, row.positions);
 }
-INSTANTIATE_TEST_SUITE_P(Table, Wait_Preset, testing::Values(Preset_Row{"user", 0, Applied},
-    Preset_Row{"200MHz", 1, {0, 2, 0, 0, 0, 0, 0}}, Preset_Row{"400MHz", 2, {1, 3, 2, 1, 0, 1, 2}},
-    Preset_Row{"800MHz", 3, {2, 4, 2, 2, 1, 2, 2}}, Preset_Row{"1_2GHz", 4, {2, 4, 2, 2, 1, 2, 2}},
-    Preset_Row{"1_8GHz", 5, {2, 4, 2, 2, 1, 2, 2}}, Preset_Row{"2_4GHz", 6, {2, 4, 2, 2, 1, 2, 2}}));
+const Preset_Row Preset_Rows[] = {
+    {"user", 0, Applied, {250, 300, 350, 400, 450, 500, 1}},
+    {"machine_200MHz", 1, {0, 2, 0, 0, 0, 0, 0}, {1, 100, 1, 1, 1, 1, 1}},
+    {"machine_400MHz", 2, {1, 3, 2, 1, 0, 1, 2}, {50, 150, 100, 50, 1, 50, 100}},
+    {"machine_800MHz", 3, {2, 4, 2, 2, 1, 2, 2}, {100, 200, 100, 100, 50, 100, 100}},
+    {"machine_1_2GHz", 4, {2, 4, 2, 2, 1, 2, 2}, {100, 200, 100, 100, 50, 100, 100}},
+    {"machine_1_8GHz", 5, {2, 4, 2, 2, 1, 2, 2}, {100, 200, 100, 100, 50, 100, 100}},
+    {"machine_2_4GHz", 6, {2, 4, 2, 2, 1, 2, 2}, {100, 200, 100, 100, 50, 100, 100}},
+};
+INSTANTIATE_TABLE(Table, Wait_Preset, Preset_Rows);
+
+// The sliders reach 20 at the right end; revert brings back what is applied; close closes.
+TEST(Wait_Buttons, RevertToTheAppliedValuesAndClose)
+{
+    Wait_Value = {20, 0, 1, 2, 3, 4, 5};
+    auto* dialog = new Form2(nullptr);
+    dialog->show();
+    EXPECT_EQ(dialog->HScroll1[0]->value(), 20);
+    EXPECT_EQ(dialog->Timer[0]->interval(), 1000);
+    dialog->HScroll1[0]->triggerAction(QAbstractSlider::SliderToMaximum);
+    dialog->HScroll1[1]->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+    EXPECT_EQ(dialog->HScroll1[0]->value(), 20);
+    EXPECT_EQ(dialog->HScroll1[1]->value(), 1);
+    dialog->Command1[0]->click();  // revert
+    std::array<int32_t, Wait_Slot_Count> sliders;
+    for (int slot = 0; slot < Wait_Slot_Count; ++slot)
+        sliders[slot] = dialog->HScroll1[slot]->value();
+    EXPECT_EQ(sliders, Wait_Value);
+    QPointer<Form2> alive(dialog);
+    dialog->Command1[2]->click();  // close
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(alive.isNull());
+}
 }  // namespace

@@ -14,11 +14,17 @@
 #include <gtest/gtest.h>
 
 // What the system has, and what the player then meets: the viewer started, a message, or both.
-struct Readme_Row { const char* name; const char* viewer; bool readme_there, starts; const char* met; };
+struct Readme_Row : Named_Row {
+    const char* viewer;
+    bool readme_there, starts;
+    const char* met;
+};
 const Readme_Row Readme_Rows[] = {
-    {"opens_in_the_viewer", "/usr/bin/xdg-open", true, true, "/usr/bin/xdg-open /game dir/Readme.txt"},
+    {"opens_in_the_viewer", "/usr/bin/xdg-open", true, true,
+     "/usr/bin/xdg-open /game dir/Readme.txt"},
     {"no_viewer", "", true, true, "メモ帳が見つからないため参照できません。"},
-    {"no_readme", "/usr/bin/xdg-open", false, true, "Readmeファイルが見つからないため参照できません。"},
+    {"no_readme", "/usr/bin/xdg-open", false, true,
+     "Readmeファイルが見つからないため参照できません。"},
     {"viewer_fails", "/usr/bin/xdg-open", true, false,
      "/usr/bin/xdg-open /game dir/Readme.txt; Readmeを開くことができませんでした。"},
 };
@@ -34,21 +40,27 @@ TEST_P(Readme_Command, OpensTheReadmeOrSaysWhyNot)
         EXPECT_EQ(icon, Msg_Icon::None);
         return Msg_Answer::Ok;
     });
-    Set_Readme_System({[&] { return QString::fromUtf8(row.viewer); },
-                       [&](const QString& path) { return row.readme_there && path == "/game dir/Readme.txt"; },
-                       [&](const QString& program, const QStringList& arguments) {
-                           // The path stays one argument, spaces and all.
-                           met += (program + " " + arguments.join('|')).toStdString();
-                           return row.starts && arguments.size() == 1;
-                       }});
+    const auto readme_there = [&](const QString& path) {
+        return row.readme_there && path == "/game dir/Readme.txt";
+    };
+    const auto start = [&](const QString& program, const QStringList& arguments) {
+        // The path stays one argument, spaces and all.
+        met += (program + " " + arguments.join('|')).toStdString();
+        return row.starts && arguments.size() == 1;
+    };
+    Set_Readme_System({[&] { return QString::fromUtf8(row.viewer); }, readme_there, start});
     Show_Readme("/game dir/");
     Set_Readme_System({}), Set_Msg_Box_Handler({});
     EXPECT_EQ(met, row.met);
 }
-INSTANTIATE_TEST_SUITE_P(Shell, Readme_Command, testing::ValuesIn(Readme_Rows), Row_Name<Readme_Row>);
+INSTANTIATE_TABLE(Shell, Readme_Command, Readme_Rows);
 
 // The effects in the program folder: the switch afterwards and what a dig then plays.
-struct Sound_Row { const char* name; const char* missing; bool switch_on; const char* plays; };
+struct Sound_Row : Named_Row {
+    const char* missing;
+    bool switch_on;
+    const char* plays;
+};
 const Sound_Row Sound_Rows[] = {
     {"all_there", "", true, "Dig.wav"},
     {"first_missing", "Dam.wav", false, ""},
@@ -61,7 +73,7 @@ TEST_P(Sound_Check_At_Start, GreysTheSwitchWhenAnEffectIsMissing)
 {
     QTemporaryDir folder;
     for (const char* effect : {"Dam", "Dig", "Stone", "Gold", "Life", "Special", "Schop", "Hight", "Over", "Out"})
-        if (QString(effect) + ".wav" != GetParam().missing)
+        if (QString(effect) + ".wav" != GetParam().missing)  // an empty file serves
             QFile(folder.filePath(QString(effect) + ".wav")).open(QIODevice::WriteOnly);
     App_Dir = folder.path().toStdString() + "/";
     QAction mnuO2(nullptr);
@@ -71,9 +83,11 @@ TEST_P(Sound_Check_At_Start, GreysTheSwitchWhenAnEffectIsMissing)
     EXPECT_EQ(mnuO2.isChecked(), GetParam().switch_on);
     EXPECT_EQ(mnuO2.isEnabled(), GetParam().switch_on);
     std::string played;
-    Set_Sound_Player([&](const QString& path) { played += QDir(folder.path()).relativeFilePath(path).toStdString(); });
+    Set_Sound_Player([&](const QString& path) {
+        played += QDir(folder.path()).relativeFilePath(path).toStdString();
+    });
     Play_Sound(mnuO2.isChecked(), "Dig");
     Set_Sound_Player({});
     EXPECT_EQ(played, GetParam().plays);
 }
-INSTANTIATE_TEST_SUITE_P(Shell, Sound_Check_At_Start, testing::ValuesIn(Sound_Rows), Row_Name<Sound_Row>);
+INSTANTIATE_TABLE(Shell, Sound_Check_At_Start, Sound_Rows);
