@@ -29,7 +29,8 @@ Live_Desktop::Live_Desktop(Live_Desktop_Options options) : with_sound_(options.s
         window_manager_.setProcessEnvironment(environment());
         window_manager_.setProcessChannelMode(QProcess::ForwardedChannels);  // unread pipes stalled it
         window_manager_.start(tool_path("openbox"), {"--sm-disable"});
-        if (!wait_until([this] { return xprop("-root", "_NET_SUPPORTING_WM_CHECK").contains("window id"); }, 20000))
+        const auto managed = [this] { return xprop("-root", "_NET_SUPPORTING_WM_CHECK").contains("window id"); };
+        if (!wait_until(managed, 20000))
             error_ += "openbox did not take the screen. ";
     }
     if (error_.isEmpty() && options.sound_server) {
@@ -82,9 +83,11 @@ std::optional<int> Live_Desktop::wait_for_exit(int timeout_ms)
 
 QString Live_Desktop::find_window(const QString& title_pattern, int timeout_ms)
 {
-    const QStringList search{"search", "--all", "--onlyvisible", "--pid", QString::number(game_.processId()), "--name", title_pattern};
+    const QStringList search{"search", "--all", "--onlyvisible", "--pid", QString::number(game_.processId()),
+                             "--name", title_pattern};
     QString found;
-    wait_until([&] { return !(found = run("xdotool", search).section('\n', 0, 0).trimmed()).isEmpty(); }, timeout_ms);
+    const auto seen = [&] { return !(found = run("xdotool", search).section('\n', 0, 0).trimmed()).isEmpty(); };
+    wait_until(seen, timeout_ms);
     return found;
 }
 
@@ -100,17 +103,13 @@ QString Live_Desktop::xprop(const QString& window, const char* property)
 QRect Live_Desktop::outer_frame(const QString& window)
 {
     const QString info = run("xwininfo", {"-id", window});
-    const auto at = [&info](const QString& label) { return QRegularExpression(label + R"(:\s+(-?\d+))").match(info).captured(1).toInt(); };
+    const auto at = [&info](const QString& label) {
+        return QRegularExpression(label + R"(:\s+(-?\d+))").match(info).captured(1).toInt();
+    };
     const QStringList extents = xprop(window, "_NET_FRAME_EXTENTS").split(", ");  // left, right, top, bottom
     const auto extent = [&extents](int i) { return extents.size() == 4 ? extents[i].toInt() : 0; };
     return QRect(at("Absolute upper-left X"), at("Absolute upper-left Y"), at("Width"), at("Height"))
         .adjusted(-extent(0), -extent(2), extent(1), extent(3));
-}
-
-QImage Live_Desktop::screenshot(const QString& window)
-{
-    run("import", {"-display", display_, "-window", window, scratch_.filePath("screen.png")});
-    return QImage(scratch_.filePath("screen.png")).convertToFormat(QImage::Format_RGB32);
 }
 
 QString Live_Desktop::run(const QString& tool, const QStringList& args)

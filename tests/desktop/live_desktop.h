@@ -2,7 +2,6 @@
 // and the X tools a player's actions are made of. Every wait polls with a deadline.
 #pragma once
 
-#include <QImage>
 #include <QProcess>
 #include <QRect>
 #include <QTemporaryDir>
@@ -30,7 +29,6 @@ public:
     // What xprop prints after the property's name and type; empty when it is not set.
     QString xprop(const QString& window, const char* property);
     QRect outer_frame(const QString& window);  // with the window manager's frame, root coordinates
-    QImage screenshot(const QString& window = "root");  // the window's client area, or the screen
     QString run(const QString& tool, const QStringList& args);
     static bool wait_until(const std::function<bool()>& done, int timeout_ms = 5000);
     QProcessEnvironment environment() const;  // of this desktop, for the game and the tools

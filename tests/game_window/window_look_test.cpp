@@ -20,20 +20,14 @@ namespace {
 const QPoint Play_Area(4, 6);
 // Every code, and "x", which is none, in every column somewhere; row r + 1 after a scroll.
 char code_at(int r, int c) { return "0123456789x"[(4 * r + 3 * c) % 11]; }
-struct Tile_Row : Named_Row {
-    char code;
-    int sheet_x;
-};
+struct Tile_Row : Named_Row { char code; int sheet_x; };
 class Play_Look : public testing::TestWithParam<Tile_Row> {};
 TEST_P(Play_Look, Cells_Show_The_Tile_Of_Their_Code_Through_A_Fall)
 {
     Form1 window;
     auto fill_map = [](int first) {
-        for (int i = 0; i < Map_Rows * Field_Columns; ++i) {
-            std::string& row = Map_Line[i / Field_Columns];
-            row.resize(Field_Columns);
-            row[i % Field_Columns] = code_at(i / Field_Columns + first, i % Field_Columns);
-        }
+        for (int i = 0; i < Map_Rows * Field_Columns; ++i)
+            Map_Line[i / 15].resize(15), Map_Line[i / 15][i % 15] = code_at(i / 15 + first, i % 15);
     };
     auto expect_field = [&](int first) {  // the map row seen at the top of the viewport
         const QImage shot = seen(*window.Client);
@@ -56,18 +50,13 @@ TEST_P(Play_Look, Cells_Show_The_Tile_Of_Their_Code_Through_A_Fall)
     window.Set_Field_Top(-16);  // the next fall shows the new bottom row
     expect_field(2);
 }
-const Tile_Row Tile_Rows[] = {
-    {"empty", '0', 0},    {"soil", '1', 16},   {"damage", '2', 32},  {"gold", '3', 48},
-    {"life", '4', 64},    {"stone", '5', 80},  {"special", '6', 96}, {"power", '7', 112},
-    {"long", '8', 128},   {"large", '9', 144}, {"none_such", 'x', 0},
-};
+const Tile_Row Tile_Rows[] = {{"empty", '0', 0}, {"soil", '1', 16}, {"damage", '2', 32},
+    {"gold", '3', 48}, {"life", '4', 64}, {"stone", '5', 80}, {"special", '6', 96}, {"power", '7', 112},
+    {"long", '8', 128}, {"large", '9', 144}, {"none_such", 'x', 0}};
 INSTANTIATE_TABLE(Table, Play_Look, Tile_Rows);
 
 // Texts: score, life, uses, shovel; icons: hearts then clovers, places 0..6 of each line.
-struct Panel_Row : Named_Row {
-    int32_t life, type, uses, score;
-    const char *texts, *icons;
-};
+struct Panel_Row : Named_Row { int32_t life, type, uses, score; const char *texts, *icons; };
 std::string icons_seen(const QImage& shot)
 {
     const QImage sheet = shipped("sheet"), back = shipped("background");
@@ -116,16 +105,9 @@ const Panel_Row Panel_Rows[] = {
 INSTANTIATE_TABLE(Table, Status_Panel, Panel_Rows);
 
 // Picture7 and Picture8 (sx < 0: unseen), the logo plate's top (99: unseen), white text.
-struct Sprite {
-    int left, top, sx, sy;
-    bool mirrored = false;
-};
+struct Sprite { int left, top, sx, sy; bool mirrored = false; };
 struct Banner_Row : Named_Row {
-    double u;
-    int ticks, interval;
-    Sprite digger, other;
-    int plate_top;
-    QRect text;
+    double u; int ticks, interval; Sprite digger, other; int plate_top; QRect text;
 };
 class Banner : public testing::TestWithParam<Banner_Row> {};
 TEST_P(Banner, Shows_At_The_Tick)
@@ -166,10 +148,7 @@ INSTANTIATE_TABLE(Table, Banner, Banner_Rows);
 // small, or a label out of place, moves the box. On the status panel the text is what is white;
 // on a dialog, what is not its tiled texture.
 enum class Window { Game, Wait_Settings, Version, High_Score };
-struct Label_Row : Named_Row {
-    Window window;
-    QRect area, glyphs;
-};
+struct Label_Row : Named_Row { Window window; QRect area, glyphs; };
 QImage client_of(Window window)
 {
     Reset_Module1();
@@ -178,9 +157,7 @@ QImage client_of(Window window)
     switch (window) {
     case Window::Game: {
         Form1 game;
-        game.Show_Title_Look();
-        game.States_Refresh();
-        return seen(*game.Client);
+        return game.Show_Title_Look(), game.States_Refresh(), seen(*game.Client);
     }
     case Window::Wait_Settings: return seen(*Form2(nullptr).Client);
     case Window::Version: return seen(*Form3(nullptr).Client);
@@ -223,11 +200,7 @@ const Label_Row Label_Rows[] = {
 INSTANTIATE_TABLE(Table, Label_Text, Label_Rows);
 
 // A key pressed alone on the title look, as the desktop delivers it: does a game start?
-struct Title_Key_Row : Named_Row {
-    Qt::Key key;
-    Qt::KeyboardModifiers modifiers;
-    bool starts;
-};
+struct Title_Key_Row : Named_Row { Qt::Key key; Qt::KeyboardModifiers modifiers; bool starts; };
 class Title_Key : public testing::TestWithParam<Title_Key_Row> {};
 TEST_P(Title_Key, StartsAGameOnlyWhenItIsAKeyOfItsOwn)
 {
@@ -240,22 +213,15 @@ TEST_P(Title_Key, StartsAGameOnlyWhenItIsAKeyOfItsOwn)
     Set_Random_Source(nullptr);
     EXPECT_EQ(Game_Mode, GetParam().starts ? Mode_Playing : Mode_Idle);
 }
+constexpr Qt::KeyboardModifiers No = Qt::NoModifier;
 const Title_Key_Row Title_Key_Rows[] = {
-    {"space", Qt::Key_Space, Qt::NoModifier, true},
-    {"z", Qt::Key_Z, Qt::NoModifier, true},
-    {"f1", Qt::Key_F1, Qt::NoModifier, true},
-    {"shift", Qt::Key_Shift, Qt::ShiftModifier, false},
-    {"control", Qt::Key_Control, Qt::ControlModifier, false},
-    {"alt", Qt::Key_Alt, Qt::AltModifier, false},
-    {"alt_gr", Qt::Key_AltGr, Qt::NoModifier, false},
-    {"alt_x", Qt::Key_X, Qt::AltModifier, false},
-    {"meta", Qt::Key_Meta, Qt::MetaModifier, false},
-    {"left_super", Qt::Key_Super_L, Qt::NoModifier, false},
-    {"right_super", Qt::Key_Super_R, Qt::NoModifier, false},
-    {"caps_lock", Qt::Key_CapsLock, Qt::NoModifier, false},
-    {"num_lock", Qt::Key_NumLock, Qt::NoModifier, false},
-    {"scroll_lock", Qt::Key_ScrollLock, Qt::NoModifier, false},
-};
+    {"space", Qt::Key_Space, No, true}, {"z", Qt::Key_Z, No, true}, {"f1", Qt::Key_F1, No, true},
+    {"shift", Qt::Key_Shift, Qt::ShiftModifier, false}, {"alt", Qt::Key_Alt, Qt::AltModifier, false},
+    {"control", Qt::Key_Control, Qt::ControlModifier, false}, {"alt_gr", Qt::Key_AltGr, No, false},
+    {"alt_x", Qt::Key_X, Qt::AltModifier, false}, {"meta", Qt::Key_Meta, Qt::MetaModifier, false},
+    {"left_super", Qt::Key_Super_L, No, false}, {"right_super", Qt::Key_Super_R, No, false},
+    {"caps_lock", Qt::Key_CapsLock, No, false}, {"num_lock", Qt::Key_NumLock, No, false},
+    {"scroll_lock", Qt::Key_ScrollLock, No, false}};
 INSTANTIATE_TABLE(Keys, Title_Key, Title_Key_Rows);
 
 TEST(Game_Keys, AreLetGoWhenTheDiggerBoxLosesTheKeyboard)

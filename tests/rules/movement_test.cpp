@@ -17,72 +17,61 @@ constexpr int Normal = Shovel_Normal, Power = Shovel_Power, Long = Shovel_Long, 
 // Arriving in column x of row 1 over row 2 (row 3 soil), with life, shovel, uses and score;
 // after: life, shovel/uses, score, row 1 and the sounds played.
 struct Arrival_Row : Named_Row {
-    int x;
-    const char *row1, *row2;
-    int life, shovel, uses, score;
-    Draws u;
-    const char* after;
+    int x; std::string row1, row2; int life, shovel, uses, score; Draws u; const char* after;
 };
+// The item of that code in column 6 over soil.
+Arrival_Row item(const char* name, char code, int life, int shovel, int uses, int score, Draws u,
+                 const char* after)
+{
+    std::string row1(15, Cell_Empty);
+    row1[5] = code;
+    return {{name}, 6, row1, Soil, life, shovel, uses, score, u, after};
+}
 const Arrival_Row Item_Rows[] = {
-    {"damage", 6, "000002000000000", Soil, 10, Normal, 0, 0, {}, "9 0/0 0 000000000000000 Dam"},
-    {"damage_takes_the_last_life", 6, "000002000000000", Soil, 1, Normal, 0, 0, {},
-     "0 0/0 0 000000000000000 Dam over"},
-    {"gold", 6, "000003000000000", Soil, 10, Normal, 0, 41, {}, "10 0/0 51 000000000000000 Gold"},
-    {"life", 6, "000004000000000", Soil, 10, Normal, 0, 0, {}, "11 0/0 0 000000000000000 Life"},
-    {"life_capped_at_twenty", 6, "000004000000000", Soil, 20, Normal, 0, 0, {},
-     "20 0/0 0 000000000000000 Life"},
-    {"stone_with_the_normal_shovel", 6, "000005000000000", Soil, 10, Normal, 0, 0, {},
-     "10 0/0 0 000000000000000 Stone"},
-    {"stone_adds_a_use", 6, "000005000000000", Soil, 10, Long, 12, 0, {},
-     "10 3/13 0 000000000000000 Stone"},
-    {"stone_capped_at_twenty", 6, "000005000000000", Soil, 10, Large, 20, 0, {},
-     "10 4/20 0 000000000000000 Stone"},
-    {"power_shovel_fewest_uses", 6, "000007000000000", Soil, 10, Normal, 0, 0, {Low(0, 10)},
-     "10 2/10 0 000000000000000 Schop"},
-    {"long_shovel_most_uses", 6, "000008000000000", Soil, 10, Large, 3, 0, {High(9, 10)},
-     "10 3/19 0 000000000000000 Schop"},
-    {"large_shovel_fresh_count", 6, "000009000000000", Soil, 10, Power, 20, 0, {Low(5, 10)},
-     "10 4/15 0 000000000000000 Schop"},
-    {"special", 6, "000006000000000", Soil, 10, Power, 7, 5, {Low(3, 6)},
-     "10 2/7 5 000000000000000 Special"},
+    item("damage", Cell_Damage, 10, Normal, 0, 0, {}, "9 0/0 0 000000000000000 Dam"),
+    item("damage_takes_the_last_life", Cell_Damage, 1, Normal, 0, 0, {}, "0 0/0 0 000000000000000 Dam over"),
+    item("gold", Cell_Gold, 10, Normal, 0, 41, {}, "10 0/0 51 000000000000000 Gold"),
+    item("life", Cell_Life, 10, Normal, 0, 0, {}, "11 0/0 0 000000000000000 Life"),
+    item("life_capped_at_twenty", Cell_Life, 20, Normal, 0, 0, {}, "20 0/0 0 000000000000000 Life"),
+    item("stone_with_the_normal_shovel", Cell_Stone, 10, Normal, 0, 0, {}, "10 0/0 0 000000000000000 Stone"),
+    item("stone_adds_a_use", Cell_Stone, 10, Long, 12, 0, {}, "10 3/13 0 000000000000000 Stone"),
+    item("stone_capped_at_twenty", Cell_Stone, 10, Large, 20, 0, {}, "10 4/20 0 000000000000000 Stone"),
+    item("power_shovel_fewest_uses", Cell_Power_Shovel, 10, Normal, 0, 0, {Low(0, 10)},
+         "10 2/10 0 000000000000000 Schop"),
+    item("long_shovel_most_uses", Cell_Long_Shovel, 10, Large, 3, 0, {High(9, 10)},
+         "10 3/19 0 000000000000000 Schop"),
+    item("large_shovel_fresh_count", Cell_Large_Shovel, 10, Power, 20, 0, {Low(5, 10)},
+         "10 4/15 0 000000000000000 Schop"),
+    item("special", Cell_Special, 10, Power, 7, 5, {Low(3, 6)}, "10 2/7 5 000000000000000 Special"),
 };
+// Falling one row (onto soil: Soil_Bottom_Row) into column x with row 1 open and row 2 below.
+Arrival_Row squeeze(const char* name, int x, const char* row2, const char* after, int shovel = Normal,
+                    int uses = 0, int life = 10)
+{
+    return {{name}, x, Open, row2, life, shovel, uses, 0, Soil_Bottom_Row(), after};
+}
 const Arrival_Row Squeeze_Rows[] = {
-    {"column_1_soil_right", 1, Open, "011111111111111", 10, Normal, 0, 0, Soil_Bottom_Row(),
-     "9 0/0 1 001111111111111 Out"},
-    {"column_1_open_right", 1, Open, "001111111111111", 10, Normal, 0, 0, Soil_Bottom_Row(),
-     "10 0/0 1 001111111111111 "},
-    {"column_15_soil_left", 15, Open, "111111111111110", 10, Normal, 0, 0, Soil_Bottom_Row(),
-     "9 0/0 1 111111111111100 Out"},
-    {"column_15_open_left", 15, Open, "111111111111100", 10, Normal, 0, 0, Soil_Bottom_Row(),
-     "10 0/0 1 111111111111100 "},
-    {"column_8_both_sides", 8, Open, "111111101111111", 10, Normal, 0, 0, Soil_Bottom_Row(),
-     "9 0/0 1 111111000111111 Out"},
-    {"column_8_left_only", 8, Open, "111111100000000", 10, Normal, 0, 0, Soil_Bottom_Row(),
-     "10 0/0 1 111111100000000 "},
-    {"column_8_right_only", 8, Open, "000000001111111", 10, Normal, 0, 0, Soil_Bottom_Row(),
-     "10 0/0 1 000000001111111 "},
-    {"column_2_both_sides", 2, Open, "101111111111111", 10, Normal, 0, 0, Soil_Bottom_Row(),
-     "9 0/0 1 000111111111111 Out"},
-    {"column_2_right_only", 2, Open, "001111111111111", 10, Normal, 0, 0, Soil_Bottom_Row(),
-     "10 0/0 1 001111111111111 "},
-    {"column_14_left_only", 14, Open, "111111111111100", 10, Normal, 0, 0, Soil_Bottom_Row(),
-     "10 0/0 1 111111111111100 "},
-    {"large_shovel_both_sides", 8, Open, "111111101111111", 10, Large, 5, 0, Soil_Bottom_Row(),
-     "10 4/5 1 111111101111111 "},
-    {"large_shovel_column_1", 1, Open, "011111111111111", 10, Large, 5, 0, Soil_Bottom_Row(),
-     "10 4/5 1 011111111111111 "},
-    {"power_shovel_squeezed", 8, Open, "111111101111111", 10, Power, 5, 0, Soil_Bottom_Row(),
-     "9 2/5 1 111111000111111 Out"},
-    {"last_life", 8, Open, "111111101111111", 1, Normal, 0, 0, Soil_Bottom_Row(),
-     "0 0/0 1 111111000111111 Out over"},
+    squeeze("column_1_soil_right", 1, "011111111111111", "9 0/0 1 001111111111111 Out"),
+    squeeze("column_1_open_right", 1, "001111111111111", "10 0/0 1 001111111111111 "),
+    squeeze("column_15_soil_left", 15, "111111111111110", "9 0/0 1 111111111111100 Out"),
+    squeeze("column_15_open_left", 15, "111111111111100", "10 0/0 1 111111111111100 "),
+    squeeze("column_8_both_sides", 8, "111111101111111", "9 0/0 1 111111000111111 Out"),
+    squeeze("column_8_left_only", 8, "111111100000000", "10 0/0 1 111111100000000 "),
+    squeeze("column_8_right_only", 8, "000000001111111", "10 0/0 1 000000001111111 "),
+    squeeze("column_2_both_sides", 2, "101111111111111", "9 0/0 1 000111111111111 Out"),
+    squeeze("column_2_right_only", 2, "001111111111111", "10 0/0 1 001111111111111 "),
+    squeeze("column_14_left_only", 14, "111111111111100", "10 0/0 1 111111111111100 "),
+    squeeze("large_shovel_both_sides", 8, "111111101111111", "10 4/5 1 111111101111111 ", Large, 5),
+    squeeze("large_shovel_column_1", 1, "011111111111111", "10 4/5 1 011111111111111 ", Large, 5),
+    squeeze("power_shovel_squeezed", 8, "111111101111111", "9 2/5 1 111111000111111 Out", Power, 5),
+    squeeze("last_life", 8, "111111101111111", "0 0/0 1 111111000111111 Out over", Normal, 0, 1),
 };
 
 class Arrival : public testing::TestWithParam<Arrival_Row> {};
 TEST_P(Arrival, ChangesTheGameAsItsRowSays)
 {
     const Arrival_Row& row = GetParam();
-    Playing_At(row.x, Facing_Right, std::string(Open) + "\n" + row.row1 + "\n" + row.row2 + "\n" +
-                                        Soil);
+    Playing_At(row.x, Facing_Right, std::string(Open) + "\n" + row.row1 + "\n" + row.row2 + "\n" + Soil);
     Life = row.life, Shovel_Type = row.shovel, Shovel_Uses = row.uses;
     Score_Table[Playing_Entry].Score = row.score;
     Scripted_Source random(row.u);
@@ -103,10 +92,7 @@ INSTANTIATE_TABLE(Rules_Items, Arrival, Item_Rows);
 INSTANTIATE_TABLE(Rules_Squeeze, Arrival, Squeeze_Rows);
 
 // Rows 0, 1, 2, 3 and 15 as the map is repainted after the transformation.
-struct Transform_Row : Named_Row {
-    double u;
-    const char* rows;
-};
+struct Transform_Row : Named_Row { double u; const char* rows; };
 const Transform_Row Transform_Rows[] = {
     {"soil_vanishes", Low(0, 6),
      "000000000000002 000006000000000 000000000000000 023456789000000 900000000000000"},

@@ -1,0 +1,196 @@
+// The game window in this process on a desktop of its own (X server, openbox, PulseAudio), played
+// with keys from the X server on a stage the test sets: the menu dialogs under a real window
+// manager, and a ranking ending reached on cue with a key held through it.
+#include "core/main_loop.h"
+#include "desktop/live_desktop.h"
+#include "dialogs/form4.h"
+#include "display/palette.h"
+#include "display/pictures.h"
+#include "game_window/form1.h"
+#include "shell/event_loop.h"
+#include "state/module1.h"
+#include "state/random_source.h"
+#include "support/look.h"
+#include "support/table.h"
+
+#include <QApplication>
+#include <QDeadlineTimer>
+#include <QKeyEvent>
+#include <QRegularExpression>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+Live_Desktop* desktop = nullptr;  // brought up by main, before the application connects to it
+
+void xdotool(const QString& keys) { desktop->run("xdotool", keys.split(' ')); }
+QString id(const QWidget* window) { return QString::number(window->winId()); }
+QString hex(const QWidget* window) { return "0x" + QString::number(window->winId(), 16); }
+QString title(const QWidget* window) { return desktop->xprop(id(window), "_NET_WM_NAME").remove('"'); }
+bool above(const QWidget* upper, const QWidget* lower)
+{
+    const QStringList stack =
+        desktop->xprop("-root", "_NET_CLIENT_LIST_STACKING").remove("window id # ").split(", ");
+    return stack.indexOf(hex(upper)) > stack.indexOf(hex(lower)) && stack.indexOf(hex(lower)) >= 0;
+}
+// The window manager names a window active a moment before the X server moves the keyboard to
+// it; a key pressed in between would go nowhere.
+bool has_keyboard(const QWidget* window)
+{
+    return desktop->xprop("-root", "_NET_ACTIVE_WINDOW").endsWith(hex(window)) &&
+           desktop->run("xdotool", {"getwindowfocus"}).trimmed() == id(window);
+}
+template <class Dialog>
+Dialog* open_dialog()
+{
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (auto* dialog = qobject_cast<Dialog*>(window); dialog && dialog->isVisible())
+            return dialog;
+    return nullptr;
+}
+
+// The game's main loop runs while the steps take turns: each waits for its condition, then acts.
+// Returns how many steps were done when the last one was, or the deadline came.
+using Step = std::pair<std::function<bool()>, std::function<void()>>;
+size_t Play(Form1& window, const std::vector<Step>& steps)
+{
+    size_t done = 0;
+    QTimer cue;  // the test's moves, made between the game's own events
+    QObject::connect(&cue, &QTimer::timeout, [&] {
+        if (done < steps.size() && steps[done].first())
+            steps[done++].second();
+    });
+    cue.start(20);
+    const QDeadlineTimer deadline(12000);
+    Run_Main_Loop(window, [&] { return done < steps.size() && !deadline.hasExpired(); });
+    return done;
+}
+
+// A game under way on an empty map under the first soil, started by a real key.
+struct Live_Game : testing::Test {
+    void SetUp() override
+    {
+        Reset_Module1();
+        App_Dir = DELVANO_PROGRAM_DIR "/";  // the effects play from the built program folder
+        Set_Random_Source([] { return 0.7; });
+        window.Show_Title_Look();
+        window.show();
+        window.activateWindow();
+        window.Focus_Key_Picture();
+        ASSERT_EQ(Play(window, {{[&] { return has_keyboard(&window); }, [] { xdotool("key space"); }},
+                                {[&] { return window.Picture2->hasFocus(); }, [] {}}}), 2u);
+    }
+    void TearDown() override { Set_Random_Source(nullptr); }
+    Form1 window;
+};
+
+struct Menu_Dialog : Named_Row { const char* keys; const char* title; QPoint frame_offset; };
+struct Menu_Dialogs : Live_Game, testing::WithParamInterface<Menu_Dialog> {};
+TEST_P(Menu_Dialogs, OpenAboveTheGameAndHandTheKeysBackOnEsc)
+{
+    QWidget* dialog = nullptr;
+    QPoint offset;
+    const QRegularExpression resizing("MAXIMIZE|RESIZE");
+    const auto fixed = [&](QWidget* w) {
+        return !desktop->xprop(id(w), "_NET_WM_ALLOWED_ACTIONS").contains(resizing);
+    };
+    const size_t done = Play(window, {
+        {[] { return true; }, [] { xdotool("keydown Left"); }},  // released while the dialog has the keys
+        {[] { return Digger_Dir == Facing_Left; }, [&] { xdotool(GetParam().keys); }},
+        {[&] { return (dialog = QApplication::activeWindow()) != &window && dialog && has_keyboard(dialog); },
+         [&] {
+             EXPECT_EQ(title(dialog), GetParam().title);
+             EXPECT_TRUE(above(dialog, &window));
+             EXPECT_TRUE(fixed(dialog) && fixed(&window));  // never maximised or resized
+             offset = desktop->outer_frame(id(dialog)).topLeft();
+             offset -= desktop->outer_frame(id(&window)).topLeft();
+             xdotool("keyup Left key Escape");
+         }},
+        {[&] { return has_keyboard(&window); }, [] { xdotool("keydown Right"); }},
+        {[] { return Digger_Dir == Facing_Right; }, [] { xdotool("keyup Right"); }},  // a held ← would win
+    });
+    EXPECT_EQ(done, 5u);
+    EXPECT_EQ(title(&window), "でるぼん");
+    EXPECT_EQ(offset, GetParam().frame_offset);
+}
+const Menu_Dialog Menu_Dialog_Rows[] = {
+    {"wait_settings", "key alt+o w", "でるぼん ウエイト設定", {-8, 20}},
+    {"version", "key alt+h v", "でるぼん バージョン情報", {74, 40}},
+};
+INSTANTIATE_TABLE(Both, Menu_Dialogs, Menu_Dialog_Rows);
+
+// Counts the presses of Z that reach one widget: the X server's repeats of the held key.
+struct Z_Presses : QObject {
+    QObject* at = nullptr;
+    int count = 0;
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        count += watched == at && event->type() == QEvent::KeyPress &&
+                 static_cast<QKeyEvent*>(event)->key() == Qt::Key_Z;
+        return false;
+    }
+};
+
+TEST_F(Live_Game, AKeyHeldThroughARankingEndingTypesNothingAndStartsNothing)
+{
+    Wait_Value[Slot_Other] = 2;  // each frame of the ending long enough for Z to repeat
+    Z_Presses z;
+    qApp->installEventFilter(&z);
+    Form4* dialog = nullptr;
+    QRect caption;
+    std::string after_dialog;
+    const size_t done = Play(window, {
+        {[] { return true; }, [] {
+             // The last life, a damage item one step right, a score for the first place.
+             Map_Line[1] = "020000000000000", Life = 1;
+             Score_Table = {Score_Entry{"A", 500}, {"B", 300}, {"C", 100}, {"me", 600}};
+             xdotool("keydown Right");
+         }},
+        {[] { return Game_Mode == Mode_Game_Over; }, [] { xdotool("keyup Right keydown z"); }},
+        {[&] { return (dialog = open_dialog<Form4>()); }, [&] { z.at = dialog->Text1, z.count = 0; }},
+        {[&] { return z.count >= 2; }, [&] {
+             EXPECT_EQ(dialog->Text1->text(), "me");  // the repeats typed nothing
+             EXPECT_EQ(title(dialog), "でるぼん ハイスコア");
+             EXPECT_TRUE(above(dialog, &window));
+             const QImage field = window.Picture3->grab().toImage();
+             caption = ink_box(field.rect(), [&](int x, int y) {
+                 return is_ink(field.pixelColor(x, y), Yellow);
+             });
+             // Closed by its button: a key press would end the held key's repeats.
+             const QPoint button = dialog->Command1->mapToGlobal(dialog->Command1->rect().center());
+             z.at = window.Picture2, z.count = 0;
+             xdotool(QString("mousemove %1 %2 click 1").arg(button.x()).arg(button.y()));
+         }},
+        {[&] { return !open_dialog<Form4>() && z.count >= 2; }, [&] {
+             after_dialog = Game_Mode == Mode_Playing ? "a game started" : "the ending's look";
+             xdotool("keyup z key space");
+         }},
+        {[] { return Game_Mode == Mode_Playing; }, [] {}},  // a fresh press starts the next game
+    });
+    qApp->removeEventFilter(&z);
+    EXPECT_EQ(done, 6u);
+    EXPECT_EQ(after_dialog, "the ending's look");
+    EXPECT_EQ(Score_Table[0].Name + " " + std::to_string(Score_Table[0].Score), "me 600");
+    EXPECT_EQ(caption, QRect(59, 100, 123, 17));  // "ゲームオーバー" in its 21 px bold face
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    Live_Desktop live({.window_manager = true, .sound_server = true});
+    if (!live.error().isEmpty())
+        return std::fprintf(stderr, "%s\n", qPrintable(live.error())), 1;
+    for (const char* name : {"DISPLAY", "HOME", "XDG_RUNTIME_DIR"})
+        setenv(name, qPrintable(live.environment().value(name)), 1);
+    setenv("QT_QPA_PLATFORM", "xcb", 1);
+    desktop = &live;
+    QApplication app(argc, argv);
+    const Picture_Store pictures;
+    Event_Loop_Pacing pacing;
+    Set_Pacing_Host(&pacing);
+    testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
