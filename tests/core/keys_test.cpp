@@ -8,12 +8,8 @@
 
 namespace {
 
-struct Key_Row : Named_Row {
-    Key_Target target;
-    bool down;
-    Key_Event key;  // mode, code, repeat, Alt
-    Key_Effect effect;
-};
+// key: mode, code, repeat, Alt
+struct Key_Row : Named_Row { Key_Target target; bool down; Key_Event key; Key_Effect effect; };
 constexpr Key_Target Digger_Box = Key_Target::Picture2, Title = Key_Target::Picture5;
 constexpr int Idle = Mode_Idle, Playing = Mode_Playing, Ending = Mode_Game_Over;
 constexpr int Z = Key_Code_Z, Left = Key_Code_Left, Right = Key_Code_Right, H = Key_Code_A + 7;

@@ -20,12 +20,7 @@ struct Yield_Counter final : Pacing_Host {
 // The digger in column x over soil, the two cells beside it and, with hole, no soil under them.
 // after: column, facing, mode, then the first thing the pass drew or played and its first wait.
 struct Pass_Row : Named_Row {
-    int mode;
-    const char* keys;
-    int x, dir;
-    const char* beside;
-    bool hole;
-    const char* after;
+    int mode; const char* keys; int x, dir; const char* beside; bool hole; const char* after;
 };
 constexpr int Idle = Mode_Idle, Playing = Mode_Playing, L = Facing_Left, R = Facing_Right;
 const Pass_Row Pass_Rows[] = {

@@ -11,11 +11,7 @@
 // Steps are powers of two, so a reading can land exactly on a deadline. The slot's value may
 // change after a given yield, as the wait settings dialog does.
 struct Wait_Row : Named_Row {
-    int slot;
-    int32_t value;
-    double start, step;
-    int yields;
-    int changed_after = 0, changed_to = 0;
+    int slot; int32_t value; double start, step; int yields, changed_after = 0, changed_to = 0;
 };
 const Wait_Row Wait_Rows[] = {
     {"zero_yields_once", Slot_Walk, 0, 1000, 0.25, 1},

@@ -22,23 +22,10 @@ void expect_tiled(const QImage& shot, int x, int y)
         EXPECT_EQ(shot.pixel(p), sheet_cell(x, y).pixel(p.x() % 16, p.y() % 16)) << p.x() << "," << p.y();
 }
 
-TEST(Version_Look, Name_Over_The_Tiles)
-{
-    Form3 dialog(nullptr);
-    const QImage shot = seen(dialog);
-    expect_tiled(shot, 144, 16);
-    EXPECT_GT(pixels_of(shot, {64, 21, 80, 21}, Yellow), 4);
-}
-
 // Against the table 500, 300, 100: what the dialog says, after some ticks the congratulation's
 // colour (invalid: the toolkit's own) and the left dancer, the name typed, the table afterwards.
 struct Score_Row : Named_Row {
-    int32_t score;
-    const char* said;
-    int ticks;
-    QColor colour;
-    int dancer_top, dancer_x;
-    const char *typed, *table;
+    int32_t score; const char* said; int ticks; QColor colour; int dancer_top, dancer_x; const char *typed, *table;
 };
 class High_Score : public testing::TestWithParam<Score_Row> {};
 TEST_P(High_Score, Place_Colour_And_Name)
@@ -60,9 +47,8 @@ TEST_P(High_Score, Place_Colour_And_Name)
         dancer.setPixel(x, y, (tile & sheet.pixel(sx, 80 + y)) | sheet.pixel(sx, 64 + y));
     }
     EXPECT_EQ(differing(shot, {16, row.dancer_top}, dancer), 0);
-    EXPECT_EQ((dialog->Label1[0]->text() + "|" + dialog->Label2[0]->text() + "|" +
-               dialog->Label2[1]->text()).toStdString(),
-              row.said);
+    const QString said = dialog->Label1[0]->text() + "|" + dialog->Label2[0]->text() + "|" + dialog->Label2[1]->text();
+    EXPECT_EQ(said.toStdString(), row.said);
     if (*row.typed)
         dialog->Text1->insert(QString::fromUtf8(row.typed));
     QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, "\r");
@@ -86,10 +72,7 @@ INSTANTIATE_TABLE(Table, High_Score, Score_Rows);
 using Positions = std::array<int32_t, Wait_Slot_Count>;
 const Positions Applied = {5, 6, 7, 8, 9, 10, 0};
 // The sliders and the preview timers' intervals (ms) a drop-down entry loads.
-struct Preset_Row : Named_Row {
-    int entry;
-    Positions positions, intervals;
-};
+struct Preset_Row : Named_Row { int entry; Positions positions, intervals; };
 class Wait_Preset : public testing::TestWithParam<Preset_Row> {};
 TEST_P(Wait_Preset, Loads_Sliders_And_Preview_Speeds_That_Only_Apply_Keeps)
 {
@@ -125,22 +108,20 @@ INSTANTIATE_TABLE(Table, Wait_Preset, Preset_Rows);
 TEST(Wait_Buttons, RevertToTheAppliedValuesAndClose)
 {
     Wait_Value = {20, 0, 1, 2, 3, 4, 5};
-    auto* dialog = new Form2(nullptr);
-    dialog->show();
-    EXPECT_EQ(dialog->HScroll1[0]->value(), 20);
-    EXPECT_EQ(dialog->Timer[0]->interval(), 1000);
-    dialog->HScroll1[0]->triggerAction(QAbstractSlider::SliderToMaximum);
+    QPointer<Form2> dialog = new Form2(nullptr);
+    const auto sliders = [&] {
+        Positions values;
+        for (int slot = 0; slot < Wait_Slot_Count; ++slot)
+            values[slot] = dialog->HScroll1[slot]->value();
+        return values;
+    };
+    EXPECT_EQ(sliders(), Wait_Value);  // the right end is 20
     dialog->HScroll1[1]->triggerAction(QAbstractSlider::SliderSingleStepAdd);
-    EXPECT_EQ(dialog->HScroll1[0]->value(), 20);
-    EXPECT_EQ(dialog->HScroll1[1]->value(), 1);
+    EXPECT_EQ(sliders(), (Positions{20, 1, 1, 2, 3, 4, 5}));
     dialog->Command1[0]->click();  // revert
-    std::array<int32_t, Wait_Slot_Count> sliders;
-    for (int slot = 0; slot < Wait_Slot_Count; ++slot)
-        sliders[slot] = dialog->HScroll1[slot]->value();
-    EXPECT_EQ(sliders, Wait_Value);
-    QPointer<Form2> alive(dialog);
+    EXPECT_EQ(sliders(), Wait_Value);
     dialog->Command1[2]->click();  // close
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_TRUE(alive.isNull());
+    EXPECT_TRUE(dialog.isNull());
 }
 }  // namespace

@@ -14,14 +14,8 @@
 // entry: the held keys, or "arrive" for the events where the digger stands. A special shovel
 // starts with its last use. Afterwards: rows 0 to 3 and 13 to 15, the score, "shovel/uses".
 struct Golden_Row : Named_Row {
-    const char* entry;
-    int x, dir, shovel;
-    const char* map;
-    Draws u;
-    const char* golden;
-    const char* rows_after;
-    int score_after;
-    const char* shovel_after = "0/0";
+    const char* entry; int x, dir, shovel; const char* map; Draws u; const char *golden, *rows_after;
+    int score_after; const char* shovel_after = "0/0";
 };
 const Golden_Row Golden_Rows[] = {
     {"dig_with_the_last_use_of_the_large_shovel_facing_left", "100", 8, Facing_Left, Shovel_Large,

@@ -25,7 +25,9 @@ Draws Column_Edges(int n)
 
 enum class Drawn { Initial_Row, Bottom_Row, Dig_Codes };
 // A generated row, or the Dig_Codes of a digger in column 8 with soil all around.
-struct Draw_Row : Named_Row { Drawn drawn; Draws u; const char* result; int shovel = Shovel_Normal, facing = 1; };
+struct Draw_Row : Named_Row {
+    Drawn drawn; Draws u; const char* result; int shovel = Shovel_Normal, facing = Facing_Right;
+};
 constexpr Drawn Initial = Drawn::Initial_Row, Bottom = Drawn::Bottom_Row, Dig = Drawn::Dig_Codes;
 // u 0.9 then 0.1 tell an item's code and its column apart.
 const Draw_Row Draw_Rows[] = {
@@ -76,7 +78,8 @@ TEST_P(Random_Draws, GiveWhatTheirRangesSay)
     Scripted_Source random(row.u);
     if (row.drawn == Dig)
         Dig_Judge();
-    const std::string drawn = row.drawn == Initial ? Initial_Row() : row.drawn == Bottom ? Bottom_Row() : Dig_Codes;
+    const std::string drawn =
+        row.drawn == Initial ? Initial_Row() : row.drawn == Bottom ? Bottom_Row() : Dig_Codes;
     EXPECT_EQ(drawn, row.result);
 }
 INSTANTIATE_TABLE(Rules, Random_Draws, Draw_Rows);

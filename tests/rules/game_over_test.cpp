@@ -25,20 +25,13 @@ public:
         }
     }
     void Show_Caption() override { log_.Log("show_caption"); }
-    void Open_High_Score_Dialog() override
-    {
-        log_.Log("open_dialog mode " + std::to_string(Game_Mode));
-    }
+    void Open_High_Score_Dialog() override { log_.Log("open_dialog mode " + std::to_string(Game_Mode)); }
 
 private:
     Recording_Screen& log_;
 };
 
-struct Ending_Row : Named_Row {
-    int third, score;
-    const char* golden;
-    int mode_after;
-};
+struct Ending_Row : Named_Row { int third, score; const char* golden; int mode_after; };
 
 const char* const Turn_And_Keel = R"(sound Over, digger 128,32, wait 6
 digger 128,48, wait 6

@@ -14,11 +14,7 @@
 #include <gtest/gtest.h>
 
 // What the system has, and what the player then meets: the viewer started, a message, or both.
-struct Readme_Row : Named_Row {
-    const char* viewer;
-    bool readme_there, starts;
-    const char* met;
-};
+struct Readme_Row : Named_Row { const char* viewer; bool readme_there, starts; const char* met; };
 const Readme_Row Readme_Rows[] = {
     {"opens_in_the_viewer", "/usr/bin/xdg-open", true, true, "/usr/bin/xdg-open /game dir/Readme.txt"},
     {"no_viewer", "", true, true, "メモ帳が見つからないため参照できません。"},
@@ -38,8 +34,8 @@ TEST_P(Readme_Command, OpensTheReadmeOrSaysWhyNot)
         EXPECT_EQ(icon, Msg_Icon::None);
         return Msg_Answer::Ok;
     });
-    const auto readme_there = [&](const QString& path) {
-        return row.readme_there && path == "/game dir/Readme.txt";
+    const auto readme_there = [&](const QString& file) {
+        return row.readme_there && file == "/game dir/Readme.txt";
     };
     const auto start = [&](const QString& program, const QStringList& arguments) {
         // The path stays one argument, spaces and all.
@@ -54,25 +50,18 @@ TEST_P(Readme_Command, OpensTheReadmeOrSaysWhyNot)
 INSTANTIATE_TABLE(Shell, Readme_Command, Readme_Rows);
 
 // The effects in the program folder: the switch afterwards and what a dig then plays.
-struct Sound_Row : Named_Row {
-    const char* missing;
-    bool switch_on;
-    const char* plays;
-};
+struct Sound_Row : Named_Row { const char* missing; bool switch_on; const char* plays; };
 const Sound_Row Sound_Rows[] = {
-    {"all_there", "", true, "Dig.wav"},
-    {"first_missing", "Dam.wav", false, ""},
-    {"last_checked_missing", "Over.wav", false, ""},
-    {"squeeze_is_not_checked", "Out.wav", true, "Dig.wav"},
-};
+    {"all_there", "", true, "Dig.wav"}, {"first_missing", "Dam.wav", false, ""},
+    {"last_checked_missing", "Over.wav", false, ""}, {"squeeze_is_not_checked", "Out.wav", true, "Dig.wav"}};
 
 class Sound_Check_At_Start : public testing::TestWithParam<Sound_Row> {};
 TEST_P(Sound_Check_At_Start, GreysTheSwitchWhenAnEffectIsMissing)
 {
     QTemporaryDir folder;
-    for (const char* effect : {"Dam", "Dig", "Stone", "Gold", "Life", "Special", "Schop", "Hight", "Over", "Out"})
-        if (QString(effect) + ".wav" != GetParam().missing)  // an empty file serves
-            QFile(folder.filePath(QString(effect) + ".wav")).open(QIODevice::WriteOnly);
+    for (QString effect : {"Dam", "Dig", "Stone", "Gold", "Life", "Special", "Schop", "Hight", "Over", "Out"})
+        if (effect + ".wav" != GetParam().missing)  // an empty file serves
+            QFile(folder.filePath(effect + ".wav")).open(QIODevice::WriteOnly);
     App_Dir = folder.path().toStdString() + "/";
     QAction mnuO2(nullptr);
     mnuO2.setCheckable(true);
@@ -81,9 +70,8 @@ TEST_P(Sound_Check_At_Start, GreysTheSwitchWhenAnEffectIsMissing)
     EXPECT_EQ(mnuO2.isChecked(), GetParam().switch_on);
     EXPECT_EQ(mnuO2.isEnabled(), GetParam().switch_on);
     std::string played;
-    Set_Sound_Player([&](const QString& path) {
-        played += QDir(folder.path()).relativeFilePath(path).toStdString();
-    });
+    const QDir dir(folder.path());
+    Set_Sound_Player([&](const QString& file) { played += dir.relativeFilePath(file).toStdString(); });
     Play_Sound(mnuO2.isChecked(), "Dig");
     Set_Sound_Player({});
     EXPECT_EQ(played, GetParam().plays);
