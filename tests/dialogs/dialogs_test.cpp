@@ -25,7 +25,8 @@ void expect_tiled(const QImage& shot, int x, int y)
 // Against the table 500, 300, 100: what the dialog says, after some ticks the congratulation's
 // colour (invalid: the toolkit's own) and the left dancer, the name typed, the table afterwards.
 struct Score_Row : Named_Row {
-    int32_t score; const char* said; int ticks; QColor colour; int dancer_top, dancer_x; const char *typed, *table;
+    int32_t score; const char* said; int ticks; QColor colour; int dancer_top, dancer_x;
+    const char *typed, *table;
 };
 class High_Score : public testing::TestWithParam<Score_Row> {};
 TEST_P(High_Score, Place_Colour_And_Name)
@@ -47,7 +48,8 @@ TEST_P(High_Score, Place_Colour_And_Name)
         dancer.setPixel(x, y, (tile & sheet.pixel(sx, 80 + y)) | sheet.pixel(sx, 64 + y));
     }
     EXPECT_EQ(differing(shot, {16, row.dancer_top}, dancer), 0);
-    const QString said = dialog->Label1[0]->text() + "|" + dialog->Label2[0]->text() + "|" + dialog->Label2[1]->text();
+    const QString said =
+        dialog->Label1[0]->text() + "|" + dialog->Label2[0]->text() + "|" + dialog->Label2[1]->text();
     EXPECT_EQ(said.toStdString(), row.said);
     if (*row.typed)
         dialog->Text1->insert(QString::fromUtf8(row.typed));
@@ -60,12 +62,16 @@ TEST_P(High_Score, Place_Colour_And_Name)
     EXPECT_EQ(table, row.table);
 }
 const Score_Row Score_Rows[] = {
-    {"first", 600, "ハイスコアおめでとう！|１位|６００ｐ", 1, Yellow, -12, 112, "Mio", "Mio 600,A 500,B 300,"},
-    {"tie_with_the_first", 500, "スコア更新おめでとう！|２位|５００ｐ", 10, White, 16, 96, "", "A 500,last 500,B 300,"},
+    {"first", 600, "ハイスコアおめでとう！|１位|６００ｐ", 1, Yellow, -12, 112, "Mio",
+     "Mio 600,A 500,B 300,"},
+    {"tie_with_the_first", 500, "スコア更新おめでとう！|２位|５００ｐ", 10, White, 16, 96, "",
+     "A 500,last 500,B 300,"},
     {"tie_with_the_second", 300, "スコア更新おめでとう！|３位|３００ｐ", 0, {}, -16, 112, "ABCDEFGHIJKL",
      "A 500,B 300,ABCDEFGHIJ 300,"},
-    {"third", 101, "スコア更新おめでとう！|３位|１０１ｐ", 11, Yellow, 16, 112, "", "A 500,B 300,last 101,"},
-    {"second", 301, "スコア更新おめでとう！|２位|３０１ｐ", 12, Orange, 16, 64, "Mio", "A 500,Mio 301,B 300,"},
+    {"third", 101, "スコア更新おめでとう！|３位|１０１ｐ", 11, Yellow, 16, 112, "",
+     "A 500,B 300,last 101,"},
+    {"second", 301, "スコア更新おめでとう！|２位|３０１ｐ", 12, Orange, 16, 64, "Mio",
+     "A 500,Mio 301,B 300,"},
 };
 INSTANTIATE_TABLE(Table, High_Score, Score_Rows);
 

@@ -23,7 +23,8 @@ public:
     void Refresh_Digger() override { Log("refresh_digger"); }
     void Paint_Tile(int x, int y, int sheet_x, int sheet_y, Raster op) override
     {
-        Log("tile " + Xy(x, y) + " <- " + Xy(sheet_x, sheet_y) + (op == Raster::Copy ? " copy" : op == Raster::And ? " and" : " paint"));
+        const char* how = op == Raster::Copy ? " copy" : op == Raster::And ? " and" : " paint";
+        Log("tile " + Xy(x, y) + " <- " + Xy(sheet_x, sheet_y) + how);
     }
     void Refresh_Field() override { Log("refresh_field"); }
     void Set_Field_Top(int top) override { Log("field_top " + std::to_string(top)); }
