@@ -57,18 +57,21 @@ INSTANTIATE_TABLE(Table, Play_Look, Tile_Rows);
 
 // Texts: score, life, uses, shovel; icons: hearts then clovers, places 0..6 of each line.
 struct Panel_Row : Named_Row { int32_t life, type, uses, score; const char *texts, *icons; };
+// Each place shows a whole heart (its 21 pixels of heart red), a whole clover (24 of clover green),
+// the bare background, or something else.
 std::string icons_seen(const QImage& shot)
 {
-    const QImage sheet = shipped("sheet"), back = shipped("background");
+    const QImage back = shipped("background");
     std::string places;
     for (int k = 0; k < 28; ++k) {
-        const QPoint at(299 + 7 * (k % 7), 27 + 7 * (k / 7) + 6 * (k / 14));
-        QImage icon = back.copy(QRect(at, QSize(7, 6)));
-        const bool bare = differing(shot, at, icon) == 0;
-        for (int i = 0, x = 128 + 7 * (k / 14); i < 42; ++i)  // the shape where its silhouette is white
-            if (sheet.pixel(x + i % 7, 6 + i / 7) == qRgb(255, 255, 255))
-                icon.setPixel(i % 7, i / 7, sheet.pixel(x + i % 7, i / 7));
-        places += differing(shot, at, icon) == 0 ? "HC"[k / 14] : bare ? '.' : '?';
+        const QRect place(299 + 7 * (k % 7), 27 + 7 * (k / 7) + 6 * (k / 14), 7, 6);
+        int red = 0, green = 0;
+        for (int i = 0; i < 42; ++i) {
+            const QRgb c = shot.pixel(place.x() + i % 7, place.y() + i / 7);
+            red += c == qRgb(0xe0, 0x18, 0x30), green += c == qRgb(0x20, 0xc0, 0x40);
+        }
+        const bool bare = differing(shot, place.topLeft(), back.copy(place)) == 0;
+        places += red == 21 ? 'H' : green == 24 ? 'C' : bare ? '.' : '?';
         places += k % 7 == 6 && k < 27 ? "|" : "";
     }
     return places;
