@@ -10,8 +10,11 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QElapsedTimer>
+#include <QMessageBox>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -20,7 +23,8 @@
 
 namespace {
 
-enum class How { Close_Box, Exit_Command, New_Game_Then_Close, Signal };
+// Signal_Over_Message: the save fails, and the signal comes while its message is open.
+enum class How { Close_Box, Exit_Command, New_Game_Then_Close, Signal, Signal_Over_Message };
 enum class When { Playing, Ending, Name_Dialog, Built_Game, Read_Only_Folder };
 // table: the names and scores of the saved file, best first.
 struct Ending { const char* name; How how; When when; int signal; const char* table; };
@@ -46,6 +50,15 @@ std::string saved_table(const QString& path)
     return lines.mid(9, 6).join(' ').remove('"').toStdString();
 }
 
+template <class Dialog>
+Dialog* open_dialog()
+{
+    for (QWidget* top : QApplication::topLevelWidgets())
+        if (auto* dialog = qobject_cast<Dialog*>(top); dialog && dialog->isVisible())
+            return dialog;
+    return nullptr;
+}
+
 // The clock passes every deadline at once; the third wait of the ending runs the test's step.
 struct Scripted_Host final : Pacing_Host {
     double now = 0;
@@ -67,6 +80,8 @@ void end_run(Form1& window, const Ending& e)
 {
     if (e.how == How::Signal)
         raise(e.signal);
+    else if (e.how == How::Signal_Over_Message)
+        QTimer::singleShot(0, [&] { raise(e.signal); }), window.close();  // the timer fires in its loop
     else
         e.how == How::Exit_Command ? window.mnuG5->trigger() : void(window.close());
     QCoreApplication::processEvents();
@@ -78,7 +93,8 @@ std::string run_in_process(const Ending& e, const QString& file)
     Scripted_Host host;
     Pacing_Host* const real_host = Set_Pacing_Host(&host);
     Form1 window;
-    window.Settings_File = file;
+    // No folder can be made inside /dev/null, not even by root.
+    window.Settings_File = e.how == How::Signal_Over_Message ? "/dev/null/Delvano.ini" : file;
     window.Watch_Session_End();
     window.mnuO2->setChecked(false);
     window.show();
@@ -97,8 +113,14 @@ std::string run_in_process(const Ending& e, const QString& file)
     for (QWidget* top : QApplication::topLevelWidgets())
         if (auto* dialog = qobject_cast<Form4*>(top); dialog && dialog->isVisible())
             dialog->Text1->setText("ねこ");
+    QTimer guard;  // a message nobody can answer fails the row instead of hanging it
+    guard.callOnTimeout([] { open_dialog<QMessageBox>()->close(); });
+    guard.start(3000);
+    QElapsedTimer clock;
+    clock.start();
     if (e.when != When::Ending || e.how == How::New_Game_Then_Close)
         end_run(window, e);
+    EXPECT_LT(clock.elapsed(), 1000);
     Set_Pacing_Host(real_host);
     return saved_table(file);
 }
@@ -155,7 +177,8 @@ INSTANTIATE_TEST_SUITE_P(, Run_Endings, ::testing::Values(
     Ending{"NewGameInEnding", How::New_Game_Then_Close, When::Ending, 0, Me_First},
     Ending{"SigtermInEnding", How::Signal, When::Ending, SIGTERM, Me_First},
     Ending{"CloseBoxWithNameDialog", How::Close_Box, When::Name_Dialog, 0, "ねこ 600 A 500 B 300"},
-    Ending{"SigintWithNameDialog", How::Signal, When::Name_Dialog, SIGINT, "ねこ 600 A 500 B 300"}),
+    Ending{"SigintWithNameDialog", How::Signal, When::Name_Dialog, SIGINT, "ねこ 600 A 500 B 300"},
+    Ending{"SigtermOverFailureMessage", How::Signal_Over_Message, When::Playing, SIGTERM, "not saved"}),
     [](const auto& row) { return std::string(row.param.name); });
 
 }  // namespace
