@@ -9,8 +9,27 @@
 #include "shell/readme_viewer.h"
 #include "state/module1.h"
 
+#include <QApplication>
 #include <QMenu>
 #include <QMenuBar>
+
+namespace {
+
+// A dialog already open comes to the front instead of a second one.
+template <class Dialog>
+void open_once(Form1& window, QPoint offset)
+{
+    for (QWidget* top : QApplication::topLevelWidgets()) {
+        if (auto* open = qobject_cast<Dialog*>(top); open && open->isVisible()) {
+            open->raise();
+            open->activateWindow();
+            return;
+        }
+    }
+    (new Dialog(&window))->Open_At(offset);
+}
+
+}  // namespace
 
 void Form1::Build_Menus()
 {
@@ -74,7 +93,7 @@ void Form1::mnuO2_Click()
 
 void Form1::mnuO4_Click()
 {
-    (new Form2(this))->Open_At(QPoint(-8, 20));
+    open_once<Form2>(*this, QPoint(-8, 20));
 }
 
 void Form1::mnuH1_Click()
@@ -84,5 +103,5 @@ void Form1::mnuH1_Click()
 
 void Form1::mnuH3_Click()
 {
-    (new Form3(this))->Open_At(QPoint(74, 40));
+    open_once<Form3>(*this, QPoint(74, 40));
 }

@@ -2,6 +2,7 @@
 // with 0; no game can be steered into its ending from outside, so those rows run in-process.
 #include "core/pacing.h"
 #include "desktop/live_desktop.h"
+#include "dialogs/form3.h"
 #include "dialogs/form4.h"
 #include "game_window/form1.h"
 #include "rules/sequence.h"
@@ -25,7 +26,7 @@ namespace {
 
 // Signal_Over_Message: the save fails, and the signal comes while its message is open.
 enum class How { Close_Box, Exit_Command, New_Game_Then_Close, Signal, Signal_Over_Message };
-enum class When { Playing, Ending, Name_Dialog, Built_Game, Read_Only_Folder };
+enum class When { Playing, Ending, Name_Dialog, Version_Dialog, Built_Game, Read_Only_Folder };
 // table: the names and scores of the saved file, best first.
 struct Ending { const char* name; How how; When when; int signal; const char* table; };
 void PrintTo(const Ending& e, std::ostream* os) { *os << e.name; }
@@ -106,13 +107,17 @@ std::string run_in_process(const Ending& e, const QString& file)
         host.in_ending = [&] {
             e.how == How::New_Game_Then_Close ? window.mnuG1_Click() : end_run(window, e);
         };
+    if (e.when == When::Version_Dialog)  // the name dialog opens while it is open, and outlives it
+        host.in_ending = [&] { window.mnuH3->trigger(); };
     try {
         if (e.when != When::Playing)
             window.Game_Over();
     } catch (const Overtaken&) {}
-    for (QWidget* top : QApplication::topLevelWidgets())
-        if (auto* dialog = qobject_cast<Form4*>(top); dialog && dialog->isVisible())
-            dialog->Text1->setText("ねこ");
+    if (Form3* version = open_dialog<Form3>())
+        version->close();
+    if (Form4* name = open_dialog<Form4>())
+        name->Text1->setText("ねこ");
+    EXPECT_EQ(window.isEnabled(), !open_dialog<Form4>());  // locked for as long as a dialog is open
     QTimer guard;  // a message nobody can answer fails the row instead of hanging it
     guard.callOnTimeout([] { open_dialog<QMessageBox>()->close(); });
     guard.start(3000);
@@ -130,7 +135,7 @@ TEST_P(Run_Endings, SavedTableAndExitStatus)
 {
     const Ending& e = GetParam();
     QTemporaryDir scratch;
-    if (e.when != When::Built_Game && e.when != When::Read_Only_Folder) {
+    if (e.when < When::Built_Game) {
         EXPECT_EQ(run_in_process(e, scratch.filePath("Delvano.ini")), e.table);
         return;
     }
@@ -178,7 +183,8 @@ INSTANTIATE_TEST_SUITE_P(, Run_Endings, ::testing::Values(
     Ending{"SigtermInEnding", How::Signal, When::Ending, SIGTERM, Me_First},
     Ending{"CloseBoxWithNameDialog", How::Close_Box, When::Name_Dialog, 0, "ねこ 600 A 500 B 300"},
     Ending{"SigintWithNameDialog", How::Signal, When::Name_Dialog, SIGINT, "ねこ 600 A 500 B 300"},
-    Ending{"SigtermOverFailureMessage", How::Signal_Over_Message, When::Playing, SIGTERM, "not saved"}),
+    Ending{"SigtermOverFailureMessage", How::Signal_Over_Message, When::Playing, SIGTERM, "not saved"},
+    Ending{"VersionDialogClosedFirst", How::Close_Box, When::Version_Dialog, 0, "ねこ 600 A 500 B 300"}),
     [](const auto& row) { return std::string(row.param.name); });
 
 }  // namespace
