@@ -12,6 +12,7 @@
 #include <QTemporaryFile>
 
 #include <array>
+#include <optional>
 
 namespace {
 
@@ -85,6 +86,16 @@ bool read_checked_lines(const QString& path, QStringList& lines)
     return Settings_Mid(header, Stamp_First_Char, Stamp_Length) == Settings_Stamp(modified);
 }
 
+// The values of a file the game would take at start; nothing for any other.
+std::optional<Settings_Values> read_values(const QString& path, bool& sound_switch)
+{
+    QStringList lines;
+    Settings_Values values;
+    if (!read_checked_lines(path, lines) || !parse_body(lines, sound_switch, values))
+        return std::nullopt;
+    return values;
+}
+
 QByteArray compose(const QDateTime& stamp, bool sound_switch)
 {
     QStringList lines;
@@ -111,6 +122,18 @@ bool counts_as_file(const QString& path)
     return info.exists() && !info.isDir();
 }
 
+// A rejected file goes aside under a name of its own, to be taken back by hand, before anything
+// can be written in its place. A link goes as the link it is, so nothing is written through it.
+void set_aside(const QString& path)
+{
+    const QString first = path + QStringLiteral(".rejected-")
+                          + current_time().toString(QStringLiteral("yyyyMMdd-HHmmss"));
+    QString aside = first;
+    for (int n = 2; QFileInfo(aside).exists() || QFileInfo(aside).isSymLink(); ++n)
+        aside = first + QChar(u'-') + QString::number(n);
+    QFile::rename(path, aside);
+}
+
 void report_save_failure()
 {
     Msg_Box(QStringLiteral("ディスクにアクセスできなかったため") + QChar(u'\r') +
@@ -134,19 +157,19 @@ Load_Result Settings_Load(const QString& path, bool& sound_switch)
         Set_Settings_Defaults();
         return Load_Result::Missing;
     }
-    QStringList lines;
-    Settings_Values values;
-    if (!read_checked_lines(path, lines) || !parse_body(lines, sound_switch, values)) {
-        // Defaults first: a session that ends while the message is open saves them.
+    const std::optional<Settings_Values> values = read_values(path, sound_switch);
+    if (!values) {
+        // Aside and defaults first: a session that ends while the message is open saves them.
+        set_aside(path);
         Set_Settings_Defaults();
         Msg_Box(QStringLiteral("設定ファイルが壊れているため") + QChar(u'\r') +
                     QStringLiteral("初期状態にクリアして起動します"),
                 Msg_Buttons::Ok, Msg_Icon::Information);
         return Load_Result::Broken;
     }
-    Wait_Value = values.waits;
+    Wait_Value = values->waits;
     for (int entry = 0; entry < 3; ++entry)
-        Score_Table[entry] = values.scores[entry];
+        Score_Table[entry] = values->scores[entry];
     return Load_Result::Loaded;
 }
 

@@ -11,8 +11,9 @@ enum class Load_Result { Missing, Loaded, Broken };
 
 // Loaded: Wait_Value, Score_Table entries 0..2 and sound_switch come from the file; the caller
 // refreshes the status panel. Missing (no file, or a folder of that name): defaults, no message,
-// sound_switch as it was. Broken: the broken-file message once and the defaults; a switch
-// already read from the file keeps its value.
+// sound_switch as it was. Broken: the file is set aside beside itself as
+// Delvano.ini.rejected-YYYYMMDD-HHMMSS (a link as the link), then the broken-file message once
+// and the defaults; a switch already read from the file keeps its value.
 Load_Result Settings_Load(const QString& path, bool& sound_switch);
 
 // Replaces the file in one step, so a failed save leaves the previous file as it was. On failure
