@@ -41,8 +41,10 @@ Game_Dialog::Game_Dialog(QWidget* game_window, const QString& title, QSize clien
         game_window->setEnabled(false);
         open_dialogs().push_back(this);
         // Not a child of the game window, which would disable it too; but unloaded and gone with
-        // it, so nothing of a dialog outlives the application.
+        // it, so nothing of a dialog outlives the application. The game window hears nothing
+        // more then.
         connect(game_window, &QObject::destroyed, this, [this] {
+            blockSignals(true);
             Form_Unload();
             delete this;
         });
@@ -85,6 +87,7 @@ void Game_Dialog::Form_Unload()
             game_window_->activateWindow();
         }
     }
+    emit Unloaded();
 }
 
 void Game_Dialog::Tile_Background()

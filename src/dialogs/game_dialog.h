@@ -24,10 +24,14 @@ public:
 
     // The dialog's own unload steps, then the game window enabled again with the keyboard on
     // its digger box, unless another dialog still holds it: that one, the newest, gets the
-    // keyboard. Runs once, whichever way the dialog closes.
+    // keyboard. Runs once, whichever way the dialog closes, and then tells Unloaded.
     void Form_Unload();
 
     Surface* Client = nullptr;  // the tiled client area
+
+signals:
+    // The dialog has closed: whatever it changed is in the shared state now.
+    void Unloaded();
 
 protected:
     // Disables the game window at once; the dialog lives no longer than the game window.

@@ -35,8 +35,12 @@ public:
     // An end nobody may be there to watch: no message waits for a button, not even one already
     // open; each goes to standard error, and the run ends as the close box ends it.
     void End_From_Outside();
-    // Writes Delvano.ini with the table as it stands; false (after the message) when it failed.
+    // Writes Delvano.ini with the table as it stands, taking in what another copy of the game
+    // saved meanwhile, and shows the table written; false (after the message) when it failed.
     bool Save_Settings();
+    // A change the player made (the sound switch, the waits, a score entered, the table
+    // cleared) goes to the disk at once; during the end of the run, the end's save takes it.
+    void Save_Change();
 
     // Keyboard: the key policy decides, these carry it out.
     void Picture2_KeyDown(const Key_Event& key);

@@ -84,5 +84,13 @@ void Form1::End_From_Outside()
 
 bool Form1::Save_Settings()
 {
-    return Settings_Save(Settings_File, Sound_Switch());
+    const bool saved = Settings_Save(Settings_File, Sound_Switch());
+    States_Refresh();
+    return saved;
+}
+
+void Form1::Save_Change()
+{
+    if (!unloaded_)
+        Save_Settings();
 }

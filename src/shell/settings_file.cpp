@@ -1,17 +1,21 @@
 #include "shell/settings_file.h"
 
 #include "shell/message_box.h"
+#include "shell/settings_file_merge.h"
 #include "shell/settings_format.h"
 #include "state/module1.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLockFile>
 #include <QSaveFile>
 #include <QStandardPaths>
 #include <QTemporaryFile>
 
+#include <algorithm>
 #include <array>
+#include <map>
 #include <optional>
 
 namespace {
@@ -27,10 +31,35 @@ QDateTime current_time()
     return stamp_clock() ? stamp_clock()() : QDateTime::currentDateTime();
 }
 
+// A save takes a moment; a copy that holds the lock longer hangs, and one that left its lock
+// behind is dead.
+constexpr int Lock_Wait_Ms = 1000;
+constexpr int Stale_Lock_Ms = 10000;
+
 struct Settings_Values {
     std::array<int32_t, Wait_Slot_Count> waits{};
-    std::array<Score_Entry, 3> scores;
+    High_Scores scores;
 };
+
+// The table as this run last read it from each file or wrote it there: what another copy
+// changed in the file since is whatever differs from it.
+std::map<QString, Score_List>& last_known()
+{
+    static std::map<QString, Score_List> tables;
+    return tables;
+}
+
+High_Scores table_in_play()
+{
+    High_Scores table;
+    std::copy_n(Score_Table.begin(), High_Score_Places, table.begin());
+    return table;
+}
+
+void set_table_in_play(const High_Scores& table)
+{
+    std::copy(table.begin(), table.end(), Score_Table.begin());
+}
 
 // Reads everything after the header. The sound switch is handed out as soon as line 2 has been
 // read, so that a file broken further down still keeps the player's switch.
@@ -134,6 +163,19 @@ void set_aside(const QString& path)
     QFile::rename(path, aside);
 }
 
+// The table in the file now, for a save to take in. Only a file that passes the check at start
+// counts; any other is set aside, as at start.
+Score_List table_on_disk(const QString& path)
+{
+    if (!counts_as_file(path))
+        return {};
+    bool sound_switch = false;
+    if (const auto values = read_values(path, sound_switch))
+        return Score_List(values->scores.begin(), values->scores.end());
+    set_aside(path);
+    return {};
+}
+
 void report_save_failure()
 {
     Msg_Box(QStringLiteral("ディスクにアクセスできなかったため") + QChar(u'\r') +
@@ -153,6 +195,7 @@ void Set_Settings_Defaults()
 
 Load_Result Settings_Load(const QString& path, bool& sound_switch)
 {
+    last_known()[path].clear();
     if (!counts_as_file(path)) {
         Set_Settings_Defaults();
         return Load_Result::Missing;
@@ -168,8 +211,8 @@ Load_Result Settings_Load(const QString& path, bool& sound_switch)
         return Load_Result::Broken;
     }
     Wait_Value = values->waits;
-    for (int entry = 0; entry < 3; ++entry)
-        Score_Table[entry] = values->scores[entry];
+    set_table_in_play(values->scores);
+    last_known()[path].assign(values->scores.begin(), values->scores.end());
     return Load_Result::Loaded;
 }
 
@@ -179,9 +222,20 @@ bool Settings_Save(const QString& path, bool sound_switch)
     // The stamp names a minute; the file's time is set to that same minute afterwards, so a save
     // that runs over the turn of a minute still matches its own stamp.
     const QDateTime minute = now.addMSecs(-(now.time().second() * 1000 + now.time().msec()));
-    const QByteArray bytes = compose(minute, sound_switch);
 
     QDir().mkpath(QFileInfo(path).absolutePath());
+    // Another copy of the game may save the same file: under the lock, each save takes in what
+    // the others wrote since this one last read or wrote it. A lock held past the wait belongs
+    // to a copy that hangs; the save goes on without it, still replacing the file in one step.
+    QLockFile lock(path + QStringLiteral(".lock"));
+    lock.setStaleLockTime(Stale_Lock_Ms);
+    lock.tryLock(Lock_Wait_Ms);
+    const Score_List on_disk = table_on_disk(path);
+    const High_Scores merged = Merge_Saved_Scores(on_disk, last_known()[path], table_in_play());
+    set_table_in_play(merged);
+    last_known()[path] = on_disk;
+    const QByteArray bytes = compose(minute, sound_switch);
+
     QSaveFile file(path);
     // commit() alone does not notice a write the disk cut short (it renamed a 16-byte file into
     // place when the disk filled), so the flush and the size are checked before it.
@@ -189,12 +243,15 @@ bool Settings_Save(const QString& path, bool sound_switch)
                              file.flush() && file.size() == bytes.size();
     if (!written_out || !file.commit()) {
         file.cancelWriting();
+        // No other copy waits on the player's OK.
+        lock.unlock();
         report_save_failure();
         return false;
     }
     QFile written(path);
     if (written.open(QIODevice::ReadWrite))
         written.setFileTime(minute, QFileDevice::FileModificationTime);
+    last_known()[path].assign(merged.begin(), merged.end());
     return true;
 }
 

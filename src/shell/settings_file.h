@@ -1,5 +1,5 @@
-// Delvano.ini: the sound switch, the seven pacing values and the high-score table, read once at
-// start-up and written once at the end of a run.
+// Delvano.ini: the sound switch, the seven pacing values and the high-score table, read at
+// start-up and written whenever the player changes one of them, and at the end of a run.
 #pragma once
 
 #include <QDateTime>
@@ -16,8 +16,11 @@ enum class Load_Result { Missing, Loaded, Broken };
 // and the defaults; a switch already read from the file keeps its value.
 Load_Result Settings_Load(const QString& path, bool& sound_switch);
 
-// Replaces the file in one step, so a failed save leaves the previous file as it was. On failure
-// the player is told and false comes back.
+// Replaces the file in one step, so a failed save leaves the previous file as it was. Under a
+// lock beside the file (Delvano.ini.lock) it first takes in the high scores another copy of the
+// game saved there since this run last read or wrote the file; the table in play becomes the
+// one written. A file there that would be rejected at start is set aside instead. The sound
+// switch and the waits are this run's. On failure the player is told and false comes back.
 bool Settings_Save(const QString& path, bool sound_switch);
 
 // Pacing 1,3,1,1,1,1,1 and all four score entries empty.

@@ -5,6 +5,7 @@
 #include "dialogs/form3.h"
 #include "dialogs/form4.h"
 #include "game_window/form1.h"
+#include "rules/high_score_table.h"
 #include "rules/sequence.h"
 #include "shell/settings_file.h"
 #include "state/module1.h"
@@ -20,14 +21,18 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <sys/inotify.h>
 #include <unistd.h>
 
 namespace {
 
-// Signal_Over_Message: the save fails, and the signal comes while its message is open.
-enum class How { Close_Box, Exit_Command, New_Game_Then_Close, Signal, Signal_Over_Message };
-enum class When { Playing, Ending, Name_Dialog, Version_Dialog, Built_Game, Read_Only_Folder };
-// table: the names and scores of the saved file, best first.
+// Kill: the player's last change (the sound switch, or the name dialog closed) and nothing after
+// it, as a SIGKILL would leave the run. Signal_Over_Message: the save fails, and the signal comes
+// while its message is open.
+enum class How { Close_Box, Exit_Command, New_Game_Then_Close, Signal, Kill, Signal_Over_Message };
+enum class When { Playing, Ending, Name_Dialog, Version_Dialog, Built_Game, Second_Copy,
+                  Read_Only_Folder };
+// table: the names and scores of the saved file, best first; "sound" when its switch is on.
 struct Ending { const char* name; How how; When when; int signal; const char* table; };
 void PrintTo(const Ending& e, std::ostream* os) { *os << e.name; }
 
@@ -36,7 +41,7 @@ void seed_file(const QString& path)
 {
     Set_Settings_Clock([] { return QDateTime(QDate(2001, 2, 3), QTime(4, 5)); });
     Score_Table = {{{"A", 500}, {"B", 300}, {"C", 100}, {"", 0}}};
-    ASSERT_TRUE(Settings_Save(path, true));
+    ASSERT_TRUE(Settings_Save(path, false));
     Set_Settings_Clock({});
 }
 
@@ -48,7 +53,7 @@ std::string saved_table(const QString& path)
     const QStringList lines = QString::fromUtf8(file.readAll()).split("\r\n");
     if (lines.size() < 15 || lines[0].contains("0102030405"))
         return "not saved";
-    return lines.mid(9, 6).join(' ').remove('"').toStdString();
+    return lines.mid(9, 6).join(' ').remove('"').toStdString() + (lines[1] == "\"1\"" ? " sound" : "");
 }
 
 template <class Dialog>
@@ -81,6 +86,8 @@ void end_run(Form1& window, const Ending& e)
 {
     if (e.how == How::Signal)
         raise(e.signal);
+    else if (e.how == How::Kill)
+        e.when == When::Playing ? window.mnuO2->trigger() : void(open_dialog<Form4>()->close());
     else if (e.how == How::Signal_Over_Message)
         QTimer::singleShot(0, [&] { raise(e.signal); }), window.close();  // the timer fires in its loop
     else
@@ -141,30 +148,37 @@ TEST_P(Run_Endings, SavedTableAndExitStatus)
     }
     // Root may write anywhere: the game runs as nobody, from a folder it may or may not write.
     const bool read_only = e.when == When::Read_Only_Folder, as_nobody = geteuid() == 0;
-    const QString home = scratch.path(), program = home + "/program";
+    const QString home = scratch.path(), program = home + "/program", file = program + "/Delvano.ini";
     ASSERT_TRUE(QDir().mkpath(program));
     for (const QString& name : QDir(DELVANO_PROGRAM_DIR).entryList(QDir::Files))
         ASSERT_TRUE(QFile::copy(QStringLiteral(DELVANO_PROGRAM_DIR "/") + name, program + "/" + name));
-    seed_file(program + "/Delvano.ini");
+    seed_file(file);
     QFile::setPermissions(program, QFile::Permissions(read_only ? 0x5555 : 0x7777));
-    for (const QString& own : {home, program + "/Delvano.ini"})
+    for (const QString& own : {home, file})
         ASSERT_TRUE(!as_nobody || chown(own.toLocal8Bit().constData(), 65534, 65534) == 0);
+    bool sound = false;
+    if (e.when == When::Second_Copy)  // starts from the same file
+        Settings_Load(file, sound);
     qputenv("XDG_CONFIG_HOME", (home + "/config").toUtf8());  // the game inherits it, offscreen too
+    const int reads = inotify_init1(IN_NONBLOCK);
+    inotify_add_watch(reads, file.toLocal8Bit().constData(), IN_CLOSE_NOWRITE);
     QProcess game;
     const QStringList as_user{"--reuid=65534", "--regid=65534", "--clear-groups", program + "/delvano"};
     game.start(as_nobody ? "setpriv" : program + "/delvano", as_nobody ? as_user : QStringList{});
-    // Ready once the game catches SIGTERM (its bit in the kernel's SigCgt mask); a game that
-    // never does is signalled all the same, and the checks below say what was lost.
-    Live_Desktop::wait_until([&] {
-        QFile status(QStringLiteral("/proc/%1/status").arg(game.processId()));
-        const QString text = status.open(QIODevice::ReadOnly) ? QString(status.readAll()) : "";
-        const QString mask = text.section("SigCgt:", 1).section('\n', 0, 0).trimmed();
-        return mask.toULongLong(nullptr, 16) >> (SIGTERM - 1) & 1;
-    }, 10000);
+    // Ready once the game has read the file (it catches SIGTERM before); a game that never does
+    // is signalled all the same, and the checks below say what was lost.
+    Live_Desktop::wait_until([&] { char event[4096]; return read(reads, event, sizeof event) > 0; }, 10000);
+    close(reads);
+    if (e.when == When::Second_Copy) {  // enters a score and saves while the game runs
+        Score_Table[3] = {"me", 600};
+        Insert_High_Score(Score_Table);
+        ASSERT_TRUE(Settings_Save(file, true));
+        ASSERT_TRUE(!as_nobody || chown(file.toLocal8Bit().constData(), 65534, 65534) == 0);
+    }
     kill(pid_t(game.processId()), e.signal);
     ASSERT_TRUE(game.waitForFinished(10000));
     EXPECT_EQ(game.exitStatus() == QProcess::NormalExit ? game.exitCode() : -1, 0);
-    EXPECT_EQ(saved_table(program + "/Delvano.ini"), read_only ? "not saved" : e.table);
+    EXPECT_EQ(saved_table(file), read_only ? "not saved" : e.table);
     EXPECT_EQ(saved_table(home + "/config/delvano/Delvano.ini"), read_only ? e.table : "not saved");
 }
 
@@ -183,6 +197,9 @@ INSTANTIATE_TEST_SUITE_P(, Run_Endings, ::testing::Values(
     Ending{"SigtermInEnding", How::Signal, When::Ending, SIGTERM, Me_First},
     Ending{"CloseBoxWithNameDialog", How::Close_Box, When::Name_Dialog, 0, "ねこ 600 A 500 B 300"},
     Ending{"SigintWithNameDialog", How::Signal, When::Name_Dialog, SIGINT, "ねこ 600 A 500 B 300"},
+    Ending{"SecondCopySavedMeanwhile", How::Signal, When::Second_Copy, SIGTERM, Me_First},
+    Ending{"KillAfterSoundSwitch", How::Kill, When::Playing, SIGKILL, "A 500 B 300 C 100 sound"},
+    Ending{"KillAfterNameEntered", How::Kill, When::Name_Dialog, SIGKILL, "ねこ 600 A 500 B 300"},
     Ending{"SigtermOverFailureMessage", How::Signal_Over_Message, When::Playing, SIGTERM, "not saved"},
     Ending{"VersionDialogClosedFirst", How::Close_Box, When::Version_Dialog, 0, "ねこ 600 A 500 B 300"}),
     [](const auto& row) { return std::string(row.param.name); });
