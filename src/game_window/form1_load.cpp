@@ -25,7 +25,7 @@ int Form1::Form_Load()
     const QString app_dir = QString::fromStdString(App_Dir);
     Settings_File = Settings_Path(app_dir);
     bool sound_switch = mnuO2->isChecked();
-    const Load_Result loaded = Settings_Load(Settings_Source(Settings_File, app_dir), sound_switch);
+    const Load_Result loaded = Settings_Load_Start(Settings_File, app_dir, sound_switch);
     mnuO2->setChecked(sound_switch);
     if (loaded == Load_Result::Loaded)
         States_Refresh();

@@ -176,6 +176,14 @@ Score_List table_on_disk(const QString& path)
     return {};
 }
 
+QString config_file()
+{
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
+    if (folder.isEmpty())
+        folder = QDir::homePath();
+    return folder + QStringLiteral("/Delvano.ini");
+}
+
 void report_save_failure()
 {
     Msg_Box(QStringLiteral("ディスクにアクセスできなかったため") + QChar(u'\r') +
@@ -258,22 +266,32 @@ bool Settings_Save(const QString& path, bool sound_switch)
 QString Settings_Path(const QString& app_dir)
 {
     // A real file is the only honest probe: the permission bits say yes to root on a read-only
-    // mount.
+    // mount. The save also refuses a file it may not write, though it would replace it whole.
     QTemporaryFile probe(app_dir + QStringLiteral("Delvano_probe_XXXXXX"));
-    if (probe.open())
-        return app_dir + QStringLiteral("Delvano.ini");
-    QString folder = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
-    if (folder.isEmpty())
-        folder = QDir::homePath();
-    return folder + QStringLiteral("/Delvano.ini");
+    const QFileInfo beside_game(app_dir + QStringLiteral("Delvano.ini"));
+    const bool file_writable = beside_game.isFile() && beside_game.isWritable();
+    if (probe.open() && (!beside_game.exists() || file_writable))
+        return beside_game.filePath();
+    return config_file();
 }
 
-QString Settings_Source(const QString& path, const QString& app_dir)
+Load_Result Settings_Load_Start(const QString& path, const QString& app_dir, bool& sound_switch)
 {
     const QString beside_game = app_dir + QStringLiteral("Delvano.ini");
-    if (path == beside_game || counts_as_file(path))
-        return path;
-    return beside_game;
+    const QString other = path == beside_game ? config_file() : beside_game;
+    if (!counts_as_file(other))
+        return Settings_Load(path, sound_switch);
+    if (!counts_as_file(path))
+        return Settings_Load(other, sound_switch);
+    const bool path_newer = QFileInfo(path).lastModified() >= QFileInfo(other).lastModified();
+    const QString& older = path_newer ? other : path;
+    const Load_Result loaded = Settings_Load(path_newer ? path : other, sound_switch);
+    bool older_switch = false;
+    if (const auto values = read_values(older, older_switch)) {
+        last_known()[older].assign(values->scores.begin(), values->scores.end());
+        set_table_in_play(Join_Scores(table_in_play(), last_known()[older]));
+    }
+    return loaded;
 }
 
 void Set_Settings_Clock(std::function<QDateTime()> now)

@@ -26,14 +26,16 @@ bool Settings_Save(const QString& path, bool sound_switch);
 // Pacing 1,3,1,1,1,1,1 and all four score entries empty.
 void Set_Settings_Defaults();
 
-// The program folder when we may write there, else the user's configuration folder.
+// The program folder's Delvano.ini when we may write it there, else the user's configuration
+// folder's: the folder is read-only, or the file is a folder or belongs to someone else.
 QString Settings_Path(const QString& app_dir);
 
-// The file to read at start when path (from Settings_Path) is where the run saves: path itself
-// once it holds a file, else the program folder's own Delvano.ini. A player who unpacked the
-// game with their file into a folder they cannot write starts with that file's table, and the
-// save then goes to the configuration folder; the read-only folder is never written.
-QString Settings_Source(const QString& path, const QString& app_dir);
+// The load at start, with path from Settings_Path. Of path and the other place (the program
+// folder's file, or the configuration folder's), one that holds a file is loaded. A player who
+// unpacked the game with their file into a folder they cannot write starts with that file's
+// table, and the save then goes to the configuration folder. When both hold one, the newer is
+// loaded and the other's high scores join the table.
+Load_Result Settings_Load_Start(const QString& path, const QString& app_dir, bool& sound_switch);
 
 // Where the stamp's "now" comes from; an empty function brings back the real clock.
 void Set_Settings_Clock(std::function<QDateTime()> now);

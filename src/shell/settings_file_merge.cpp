@@ -53,3 +53,11 @@ High_Scores Merge_Saved_Scores(const Score_List& on_disk, const Score_List& last
         rank_in(merged, entry);
     return best_three(merged);
 }
+
+High_Scores Join_Scores(const High_Scores& table, const Score_List& other)
+{
+    Score_List joined(table.begin(), table.end());
+    for (const Score_Entry& entry : without(other, joined))
+        rank_in(joined, entry);
+    return best_three(joined);
+}

@@ -17,3 +17,6 @@ using High_Scores = std::array<Score_Entry, High_Score_Places>;
 // there with the same score, as a new high score does.
 High_Scores Merge_Saved_Scores(const Score_List& on_disk, const Score_List& last_known,
                                const High_Scores& ours);
+
+// table with the entries of other that it does not hold yet; best three, table's first on a tie.
+High_Scores Join_Scores(const High_Scores& table, const Score_List& other);

@@ -30,28 +30,28 @@ namespace {
 // it, as a SIGKILL would leave the run. Signal_Over_Message: the save fails, and the signal comes
 // while its message is open.
 enum class How { Close_Box, Exit_Command, New_Game_Then_Close, Signal, Kill, Signal_Over_Message };
-enum class When { Playing, Ending, Name_Dialog, Version_Dialog, Built_Game, Second_Copy,
-                  Read_Only_Folder };
+enum class When { Playing, Ending, Name_Dialog, Version_Dialog, Built_Game, Second_Copy, Both_Files,
+                  Read_Only_Folder, Unwritable_File };
 // table: the names and scores of the saved file, best first; "sound" when its switch is on.
 struct Ending { const char* name; How how; When when; int signal; const char* table; };
 void PrintTo(const Ending& e, std::ostream* os) { *os << e.name; }
 
-// A file the game saved at 2001-02-03 04:05, its stamp and its time alike, so loaded as its own.
-void seed_file(const QString& path)
+// A file the game saved at 2001-02-03 04:minute, its stamp and its time alike, so loaded as its own.
+void seed_file(const QString& path, int minute = 5, Score_Entry best = {"A", 500})
 {
-    Set_Settings_Clock([] { return QDateTime(QDate(2001, 2, 3), QTime(4, 5)); });
-    Score_Table = {{{"A", 500}, {"B", 300}, {"C", 100}, {"", 0}}};
+    Set_Settings_Clock([minute] { return QDateTime(QDate(2001, 2, 3), QTime(4, minute)); });
+    Score_Table = {{best, {"B", 300}, {"C", 100}, {"", 0}}};
     ASSERT_TRUE(Settings_Save(path, false));
     Set_Settings_Clock({});
 }
 
-// The table of a file the game itself saved (its stamp is no longer the seed's).
+// The table of a file the game itself saved (its stamp is no longer a seed's).
 std::string saved_table(const QString& path)
 {
     QFile file(path);
     file.open(QIODevice::ReadOnly);
     const QStringList lines = QString::fromUtf8(file.readAll()).split("\r\n");
-    if (lines.size() < 15 || lines[0].contains("0102030405"))
+    if (lines.size() < 15 || lines[0].contains("[01020304"))
         return "not saved";
     return lines.mid(9, 6).join(' ').remove('"').toStdString() + (lines[1] == "\"1\"" ? " sound" : "");
 }
@@ -148,13 +148,18 @@ TEST_P(Run_Endings, SavedTableAndExitStatus)
     }
     // Root may write anywhere: the game runs as nobody, from a folder it may or may not write.
     const bool read_only = e.when == When::Read_Only_Folder, as_nobody = geteuid() == 0;
+    const bool to_config = read_only || e.when == When::Unwritable_File;
     const QString home = scratch.path(), program = home + "/program", file = program + "/Delvano.ini";
     ASSERT_TRUE(QDir().mkpath(program));
     for (const QString& name : QDir(DELVANO_PROGRAM_DIR).entryList(QDir::Files))
         ASSERT_TRUE(QFile::copy(QStringLiteral(DELVANO_PROGRAM_DIR "/") + name, program + "/" + name));
     seed_file(file);
+    if (e.when == When::Both_Files)  // a minute newer, with a better first place
+        seed_file(home + "/config/delvano/Delvano.ini", 6, {"Z", 900});
     QFile::setPermissions(program, QFile::Permissions(read_only ? 0x5555 : 0x7777));
-    for (const QString& own : {home, file})
+    const bool foreign = e.when == When::Unwritable_File;  // left by a run as root, say
+    ASSERT_TRUE(!foreign || QFile::setPermissions(file, QFile::ReadOwner | QFile::ReadOther));
+    for (const QString& own : {home, foreign ? home : file})
         ASSERT_TRUE(!as_nobody || chown(own.toLocal8Bit().constData(), 65534, 65534) == 0);
     bool sound = false;
     if (e.when == When::Second_Copy)  // starts from the same file
@@ -178,8 +183,8 @@ TEST_P(Run_Endings, SavedTableAndExitStatus)
     kill(pid_t(game.processId()), e.signal);
     ASSERT_TRUE(game.waitForFinished(10000));
     EXPECT_EQ(game.exitStatus() == QProcess::NormalExit ? game.exitCode() : -1, 0);
-    EXPECT_EQ(saved_table(file), read_only ? "not saved" : e.table);
-    EXPECT_EQ(saved_table(home + "/config/delvano/Delvano.ini"), read_only ? e.table : "not saved");
+    EXPECT_EQ(saved_table(file), to_config ? "not saved" : e.table);
+    EXPECT_EQ(saved_table(home + "/config/delvano/Delvano.ini"), to_config ? e.table : "not saved");
 }
 
 constexpr const char *Seeded = "A 500 B 300 C 100", *Me_First = "me 600 A 500 B 300";
@@ -201,7 +206,9 @@ INSTANTIATE_TEST_SUITE_P(, Run_Endings, ::testing::Values(
     Ending{"KillAfterSoundSwitch", How::Kill, When::Playing, SIGKILL, "A 500 B 300 C 100 sound"},
     Ending{"KillAfterNameEntered", How::Kill, When::Name_Dialog, SIGKILL, "ねこ 600 A 500 B 300"},
     Ending{"SigtermOverFailureMessage", How::Signal_Over_Message, When::Playing, SIGTERM, "not saved"},
-    Ending{"VersionDialogClosedFirst", How::Close_Box, When::Version_Dialog, 0, "ねこ 600 A 500 B 300"}),
+    Ending{"VersionDialogClosedFirst", How::Close_Box, When::Version_Dialog, 0, "ねこ 600 A 500 B 300"},
+    Ending{"SigtermWithFileNobodyMayWrite", How::Signal, When::Unwritable_File, SIGTERM, Seeded},
+    Ending{"SigtermWithNewerConfigFile", How::Signal, When::Both_Files, SIGTERM, "Z 900 A 500 B 300"}),
     [](const auto& row) { return std::string(row.param.name); });
 
 }  // namespace
