@@ -9,6 +9,20 @@
 #include <QKeyEvent>
 #include <QWindow>
 
+#include <algorithm>
+#include <vector>
+
+namespace {
+
+// Every dialog not unloaded yet, the oldest first.
+std::vector<Game_Dialog*>& open_dialogs()
+{
+    static std::vector<Game_Dialog*> dialogs;
+    return dialogs;
+}
+
+}  // namespace
+
 Game_Dialog::Game_Dialog(QWidget* game_window, const QString& title, QSize client, Sheet_Cell texture)
     : QWidget(nullptr), game_window_(game_window), texture_(texture)
 {
@@ -25,13 +39,21 @@ Game_Dialog::Game_Dialog(QWidget* game_window, const QString& title, QSize clien
     Client->move(0, 0);
     if (game_window) {
         game_window->setEnabled(false);
+        open_dialogs().push_back(this);
         // Not a child of the game window, which would disable it too; but unloaded and gone with
-        // it, so nothing of a dialog outlives the application.
+        // it, so nothing of a dialog outlives the application. The game window hears nothing
+        // more then.
         connect(game_window, &QObject::destroyed, this, [this] {
+            blockSignals(true);
             Form_Unload();
             delete this;
         });
     }
+}
+
+Game_Dialog::~Game_Dialog()
+{
+    std::erase(open_dialogs(), this);
 }
 
 void Game_Dialog::Open_At(QPoint offset)
@@ -54,10 +76,18 @@ void Game_Dialog::Form_Unload()
         return;
     unloaded_ = true;
     Unload_Steps();
+    std::erase(open_dialogs(), this);
     if (game_window_) {
-        game_window_->setEnabled(true);
-        game_window_->activateWindow();
+        const auto same_game = [this](Game_Dialog* d) { return d->game_window_ == game_window_; };
+        const auto holder = std::find_if(open_dialogs().rbegin(), open_dialogs().rend(), same_game);
+        if (holder != open_dialogs().rend()) {
+            (*holder)->activateWindow();
+        } else {
+            game_window_->setEnabled(true);
+            game_window_->activateWindow();
+        }
     }
+    emit Unloaded();
 }
 
 void Game_Dialog::Tile_Background()

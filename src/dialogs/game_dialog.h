@@ -1,6 +1,7 @@
 // What the game's small dialogs share: a client area tiled from a sheet texture, the game window
-// locked while they exist, placement at an offset from the game window's outer corner above it,
-// Esc as the close box, and one unload that always hands the keyboard back to the game.
+// locked while any of them exists, placement at an offset from the game window's outer corner
+// above it, Esc as the close box, and one unload that hands the keyboard back to the game, or to
+// the dialog still open.
 // Their labels are Transparent_Label, which this header brings along.
 #pragma once
 
@@ -22,15 +23,21 @@ public:
     void Open_At(QPoint offset);
 
     // The dialog's own unload steps, then the game window enabled again with the keyboard on
-    // its digger box. Runs once, whichever way the dialog closes.
+    // its digger box, unless another dialog still holds it: that one, the newest, gets the
+    // keyboard. Runs once, whichever way the dialog closes, and then tells Unloaded.
     void Form_Unload();
 
     Surface* Client = nullptr;  // the tiled client area
+
+signals:
+    // The dialog has closed: whatever it changed is in the shared state now.
+    void Unloaded();
 
 protected:
     // Disables the game window at once; the dialog lives no longer than the game window.
     // texture is the sheet cell the background is tiled with.
     Game_Dialog(QWidget* game_window, const QString& title, QSize client, Sheet_Cell texture);
+    ~Game_Dialog() override;
 
     // Paints the texture over the whole client area, the last row and column clipped.
     void Tile_Background();

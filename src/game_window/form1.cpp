@@ -5,6 +5,7 @@
 #include "display/pictures.h"
 #include "display/transparent_label.h"
 #include "shell/key_events.h"
+#include "shell/message_box.h"
 #include "state/module1.h"
 
 #include <QCloseEvent>
@@ -27,7 +28,11 @@ Form1::Form1()
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
 
-Form1::~Form1() = default;
+Form1::~Form1()
+{
+    // An end from outside lasts as long as the run it ended.
+    Set_Msg_Box_Unattended(false);
+}
 
 void Form1::Build_Controls()
 {

@@ -22,17 +22,25 @@ public:
     ~Form1() override;
 
     // Start-up, then the main loop for the life of the program; returns once the window has
-    // been closed and the settings are saved.
-    void Form_Load();
+    // been closed and the settings are saved, with the program's exit status: 1 when that last
+    // save failed, else 0.
+    int Form_Load();
     // Saves the settings and scores and ends the program (the close box, the exit command and
-    // the end signals). An open dialog closes first as its close box would, and a ranking
+    // the ends from outside). An open dialog closes first as its close box would, and a ranking
     // score whose ending is cut short enters the table before the save.
     void Form_Unload();
-    // SIGTERM, SIGHUP and SIGINT end the run as the close box does; the session manager's
-    // request to save before a logout runs Save_Settings.
+    // SIGTERM, SIGHUP, SIGINT and the session manager's quit at a logout end the run from
+    // outside; its request to save before the logout runs Save_Settings.
     void Watch_Session_End();
-    // Writes Delvano.ini with the table as it stands; false (after the message) when it failed.
+    // An end nobody may be there to watch: no message waits for a button, not even one already
+    // open; each goes to standard error, and the run ends as the close box ends it.
+    void End_From_Outside();
+    // Writes Delvano.ini with the table as it stands, taking in what another copy of the game
+    // saved meanwhile, and shows the table written; false (after the message) when it failed.
     bool Save_Settings();
+    // A change the player made (the sound switch, the waits, a score entered, the table
+    // cleared) goes to the disk at once; during the end of the run, the end's save takes it.
+    void Save_Change();
 
     // Keyboard: the key policy decides, these carry it out.
     void Picture2_KeyDown(const Key_Event& key);
@@ -120,4 +128,5 @@ private:
 
     Effect_Bank effects_;
     bool unloaded_ = false;
+    int exit_status_ = 0;
 };

@@ -38,7 +38,12 @@ public:
 
     void Open_High_Score_Dialog() override
     {
-        (new Form4(&window_))->Open_At(QPoint(88, 40));
+        auto* dialog = new Form4(&window_);
+        // The score and its name reach the file when the dialog closes.
+        Form1& window = window_;
+        QObject::connect(dialog, &Game_Dialog::Unloaded, &window,
+                         [&window] { window.Save_Change(); });
+        dialog->Open_At(QPoint(88, 40));
     }
 
 private:

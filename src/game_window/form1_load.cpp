@@ -3,6 +3,7 @@
 #include "game_window/form1.h"
 #include "rules/high_score_table.h"
 #include "shell/end_signals.h"
+#include "shell/message_box.h"
 #include "shell/settings_file.h"
 #include "shell/sound.h"
 #include "state/module1.h"
@@ -13,7 +14,7 @@
 #include <QDir>
 #include <QSessionManager>
 
-void Form1::Form_Load()
+int Form1::Form_Load()
 {
     Watch_Session_End();
     Seed_Random(static_cast<uint64_t>(QDateTime::currentMSecsSinceEpoch()));
@@ -24,7 +25,7 @@ void Form1::Form_Load()
     const QString app_dir = QString::fromStdString(App_Dir);
     Settings_File = Settings_Path(app_dir);
     bool sound_switch = mnuO2->isChecked();
-    const Load_Result loaded = Settings_Load(Settings_Source(Settings_File, app_dir), sound_switch);
+    const Load_Result loaded = Settings_Load_Start(Settings_File, app_dir, sound_switch);
     mnuO2->setChecked(sound_switch);
     if (loaded == Load_Result::Loaded)
         States_Refresh();
@@ -32,7 +33,7 @@ void Form1::Form_Load()
     Sound_Check(*mnuO2);
     // A signal that came while the broken-file message was open has ended the run already.
     if (unloaded_)
-        return;
+        return exit_status_;
 
     Game_Mode = Mode_Idle;
     Show_Title_Look();
@@ -44,6 +45,7 @@ void Form1::Form_Load()
     Picture5->setFocus();
 
     Run_Main_Loop(*this, [this] { return !unloaded_; });
+    return exit_status_;
 }
 
 void Form1::Form_Unload()
@@ -61,19 +63,34 @@ void Form1::Form_Unload()
     // score in the table.
     Enter_Overtaken_High_Score();
     ++Game_Serial;
-    Save_Settings();
+    exit_status_ = Save_Settings() ? 0 : 1;
 }
 
 void Form1::Watch_Session_End()
 {
-    Watch_End_Signals(*this, [this] { close(); });
+    Watch_End_Signals(*this, [this] { End_From_Outside(); });
     // The session manager wants the data safe before it logs out; it may still cancel the
-    // logout, so the run goes on.
+    // logout, so the run goes on. A failure goes to standard error meanwhile (Msg_Box).
     connect(qApp, &QGuiApplication::commitDataRequest, this,
             [this](QSessionManager&) { Save_Settings(); }, Qt::DirectConnection);
 }
 
+void Form1::End_From_Outside()
+{
+    Set_Msg_Box_Unattended(true);
+    // Once the end is under way (a message of its save was open), this only lets it go on.
+    close();
+}
+
 bool Form1::Save_Settings()
 {
-    return Settings_Save(Settings_File, Sound_Switch());
+    const bool saved = Settings_Save(Settings_File, Sound_Switch());
+    States_Refresh();
+    return saved;
+}
+
+void Form1::Save_Change()
+{
+    if (!unloaded_)
+        Save_Settings();
 }

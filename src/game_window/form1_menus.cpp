@@ -9,8 +9,29 @@
 #include "shell/readme_viewer.h"
 #include "state/module1.h"
 
+#include <QApplication>
 #include <QMenu>
 #include <QMenuBar>
+
+namespace {
+
+// A dialog already open comes to the front instead of a second one; nothing comes back then.
+template <class Dialog>
+Dialog* open_once(Form1& window, QPoint offset)
+{
+    for (QWidget* top : QApplication::topLevelWidgets()) {
+        if (auto* open = qobject_cast<Dialog*>(top); open && open->isVisible()) {
+            open->raise();
+            open->activateWindow();
+            return nullptr;
+        }
+    }
+    auto* dialog = new Dialog(&window);
+    dialog->Open_At(offset);
+    return dialog;
+}
+
+}  // namespace
 
 void Form1::Build_Menus()
 {
@@ -47,6 +68,11 @@ void Form1::Build_Menus()
 
 void Form1::mnuG1_Click()
 {
+    // A ranking score whose ending this new game overtakes enters the table, and the file.
+    if (High_Score_Pending) {
+        Enter_Overtaken_High_Score();
+        Save_Change();
+    }
     Run_New_Game(*this, [this] { Show_Play_Look(); }, [this] { Picture2->setFocus(); });
 }
 
@@ -59,6 +85,7 @@ void Form1::mnuG3_Click()
         return;
     Clear_High_Scores();
     States_Refresh();
+    Save_Change();
 }
 
 void Form1::mnuG5_Click()
@@ -70,11 +97,14 @@ void Form1::mnuG5_Click()
 void Form1::mnuO2_Click()
 {
     mnuO2->setChecked(!mnuO2->isChecked());
+    Save_Change();
 }
 
 void Form1::mnuO4_Click()
 {
-    (new Form2(this))->Open_At(QPoint(-8, 20));
+    // The waits applied reach the file when the dialog closes.
+    if (Form2* dialog = open_once<Form2>(*this, QPoint(-8, 20)))
+        connect(dialog, &Game_Dialog::Unloaded, this, [this] { Save_Change(); });
 }
 
 void Form1::mnuH1_Click()
@@ -84,5 +114,5 @@ void Form1::mnuH1_Click()
 
 void Form1::mnuH3_Click()
 {
-    (new Form3(this))->Open_At(QPoint(74, 40));
+    open_once<Form3>(*this, QPoint(74, 40));
 }

@@ -26,6 +26,5 @@ int main(int argc, char** argv)
     Event_Loop_Pacing pacing;
     Set_Pacing_Host(&pacing);
     Form1 window;
-    window.Form_Load();
-    return 0;
+    return window.Form_Load();
 }

@@ -1,5 +1,7 @@
 #include "shell/end_signals.h"
 
+#include <QCoreApplication>
+#include <QEvent>
 #include <QObject>
 #include <QSocketNotifier>
 
@@ -35,10 +37,34 @@ bool open_wake_pair()
     return true;
 }
 
+// The session manager ends a session with a quit sent to the application.
+class Quit_Filter final : public QObject {
+public:
+    Quit_Filter(QObject& owner, std::function<void()> end_run)
+        : QObject(&owner), end_run_(std::move(end_run))
+    {
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() != QEvent::Quit || watched != QCoreApplication::instance())
+            return false;
+        end_run_();
+        return true;
+    }
+
+private:
+    std::function<void()> end_run_;
+};
+
 }  // namespace
 
 void Watch_End_Signals(QObject& owner, std::function<void()> end_run)
 {
+    std::signal(SIGXFSZ, SIG_IGN);
+    if (QCoreApplication* application = QCoreApplication::instance())
+        application->installEventFilter(new Quit_Filter(owner, end_run));
     if (!open_wake_pair())
         return;
     auto* notifier = new QSocketNotifier(wake_read, QSocketNotifier::Read, &owner);

@@ -2,48 +2,67 @@
 // with 0; no game can be steered into its ending from outside, so those rows run in-process.
 #include "core/pacing.h"
 #include "desktop/live_desktop.h"
+#include "dialogs/form3.h"
 #include "dialogs/form4.h"
 #include "game_window/form1.h"
+#include "rules/high_score_table.h"
 #include "rules/sequence.h"
 #include "shell/settings_file.h"
 #include "state/module1.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QElapsedTimer>
+#include <QMessageBox>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <sys/inotify.h>
 #include <unistd.h>
 
 namespace {
 
-enum class How { Close_Box, Exit_Command, New_Game_Then_Close, Signal };
-enum class When { Playing, Ending, Name_Dialog, Built_Game, Read_Only_Folder };
-// table: the names and scores of the saved file, best first.
+// Kill: the player's last change (the sound switch, or the name dialog closed) and nothing after
+// it, as a SIGKILL would leave the run. Signal_Over_Message: the save fails, and the signal comes
+// while its message is open.
+enum class How { Close_Box, Exit_Command, New_Game_Then_Close, Signal, Kill, Signal_Over_Message };
+enum class When { Playing, Ending, Name_Dialog, Version_Dialog, Built_Game, Second_Copy, Both_Files,
+                  Read_Only_Folder, Unwritable_File };
+// table: the names and scores of the saved file, best first; "sound" when its switch is on.
 struct Ending { const char* name; How how; When when; int signal; const char* table; };
 void PrintTo(const Ending& e, std::ostream* os) { *os << e.name; }
 
-// A file the game saved at 2001-02-03 04:05, its stamp and its time alike, so loaded as its own.
-void seed_file(const QString& path)
+// A file the game saved at 2001-02-03 04:minute, its stamp and its time alike, so loaded as its own.
+void seed_file(const QString& path, int minute = 5, Score_Entry best = {"A", 500})
 {
-    Set_Settings_Clock([] { return QDateTime(QDate(2001, 2, 3), QTime(4, 5)); });
-    Score_Table = {{{"A", 500}, {"B", 300}, {"C", 100}, {"", 0}}};
-    ASSERT_TRUE(Settings_Save(path, true));
+    Set_Settings_Clock([minute] { return QDateTime(QDate(2001, 2, 3), QTime(4, minute)); });
+    Score_Table = {{best, {"B", 300}, {"C", 100}, {"", 0}}};
+    ASSERT_TRUE(Settings_Save(path, false));
     Set_Settings_Clock({});
 }
 
-// The table of a file the game itself saved (its stamp is no longer the seed's).
+// The table of a file the game itself saved (its stamp is no longer a seed's).
 std::string saved_table(const QString& path)
 {
     QFile file(path);
     file.open(QIODevice::ReadOnly);
     const QStringList lines = QString::fromUtf8(file.readAll()).split("\r\n");
-    if (lines.size() < 15 || lines[0].contains("0102030405"))
+    if (lines.size() < 15 || lines[0].contains("[01020304"))
         return "not saved";
-    return lines.mid(9, 6).join(' ').remove('"').toStdString();
+    return lines.mid(9, 6).join(' ').remove('"').toStdString() + (lines[1] == "\"1\"" ? " sound" : "");
+}
+
+template <class Dialog>
+Dialog* open_dialog()
+{
+    for (QWidget* top : QApplication::topLevelWidgets())
+        if (auto* dialog = qobject_cast<Dialog*>(top); dialog && dialog->isVisible())
+            return dialog;
+    return nullptr;
 }
 
 // The clock passes every deadline at once; the third wait of the ending runs the test's step.
@@ -67,6 +86,10 @@ void end_run(Form1& window, const Ending& e)
 {
     if (e.how == How::Signal)
         raise(e.signal);
+    else if (e.how == How::Kill)
+        e.when == When::Playing ? window.mnuO2->trigger() : void(open_dialog<Form4>()->close());
+    else if (e.how == How::Signal_Over_Message)
+        QTimer::singleShot(0, [&] { raise(e.signal); }), window.close();  // the timer fires in its loop
     else
         e.how == How::Exit_Command ? window.mnuG5->trigger() : void(window.close());
     QCoreApplication::processEvents();
@@ -78,7 +101,8 @@ std::string run_in_process(const Ending& e, const QString& file)
     Scripted_Host host;
     Pacing_Host* const real_host = Set_Pacing_Host(&host);
     Form1 window;
-    window.Settings_File = file;
+    // No folder can be made inside /dev/null, not even by root.
+    window.Settings_File = e.how == How::Signal_Over_Message ? "/dev/null/Delvano.ini" : file;
     window.Watch_Session_End();
     window.mnuO2->setChecked(false);
     window.show();
@@ -90,15 +114,25 @@ std::string run_in_process(const Ending& e, const QString& file)
         host.in_ending = [&] {
             e.how == How::New_Game_Then_Close ? window.mnuG1_Click() : end_run(window, e);
         };
+    if (e.when == When::Version_Dialog)  // the name dialog opens while it is open, and outlives it
+        host.in_ending = [&] { window.mnuH3->trigger(); };
     try {
         if (e.when != When::Playing)
             window.Game_Over();
     } catch (const Overtaken&) {}
-    for (QWidget* top : QApplication::topLevelWidgets())
-        if (auto* dialog = qobject_cast<Form4*>(top); dialog && dialog->isVisible())
-            dialog->Text1->setText("ねこ");
+    if (Form3* version = open_dialog<Form3>())
+        version->close();
+    if (Form4* name = open_dialog<Form4>())
+        name->Text1->setText("ねこ");
+    EXPECT_EQ(window.isEnabled(), !open_dialog<Form4>());  // locked for as long as a dialog is open
+    QTimer guard;  // a message nobody can answer fails the row instead of hanging it
+    guard.callOnTimeout([] { open_dialog<QMessageBox>()->close(); });
+    guard.start(3000);
+    QElapsedTimer clock;
+    clock.start();
     if (e.when != When::Ending || e.how == How::New_Game_Then_Close)
         end_run(window, e);
+    EXPECT_LT(clock.elapsed(), 1000);
     Set_Pacing_Host(real_host);
     return saved_table(file);
 }
@@ -108,37 +142,49 @@ TEST_P(Run_Endings, SavedTableAndExitStatus)
 {
     const Ending& e = GetParam();
     QTemporaryDir scratch;
-    if (e.when != When::Built_Game && e.when != When::Read_Only_Folder) {
+    if (e.when < When::Built_Game) {
         EXPECT_EQ(run_in_process(e, scratch.filePath("Delvano.ini")), e.table);
         return;
     }
     // Root may write anywhere: the game runs as nobody, from a folder it may or may not write.
     const bool read_only = e.when == When::Read_Only_Folder, as_nobody = geteuid() == 0;
-    const QString home = scratch.path(), program = home + "/program";
+    const bool to_config = read_only || e.when == When::Unwritable_File;
+    const QString home = scratch.path(), program = home + "/program", file = program + "/Delvano.ini";
     ASSERT_TRUE(QDir().mkpath(program));
     for (const QString& name : QDir(DELVANO_PROGRAM_DIR).entryList(QDir::Files))
         ASSERT_TRUE(QFile::copy(QStringLiteral(DELVANO_PROGRAM_DIR "/") + name, program + "/" + name));
-    seed_file(program + "/Delvano.ini");
+    seed_file(file);
+    if (e.when == When::Both_Files)  // a minute newer, with a better first place
+        seed_file(home + "/config/delvano/Delvano.ini", 6, {"Z", 900});
     QFile::setPermissions(program, QFile::Permissions(read_only ? 0x5555 : 0x7777));
-    for (const QString& own : {home, program + "/Delvano.ini"})
+    const bool foreign = e.when == When::Unwritable_File;  // left by a run as root, say
+    ASSERT_TRUE(!foreign || QFile::setPermissions(file, QFile::ReadOwner | QFile::ReadOther));
+    for (const QString& own : {home, foreign ? home : file})
         ASSERT_TRUE(!as_nobody || chown(own.toLocal8Bit().constData(), 65534, 65534) == 0);
+    bool sound = false;
+    if (e.when == When::Second_Copy)  // starts from the same file
+        Settings_Load(file, sound);
     qputenv("XDG_CONFIG_HOME", (home + "/config").toUtf8());  // the game inherits it, offscreen too
+    const int reads = inotify_init1(IN_NONBLOCK);
+    inotify_add_watch(reads, file.toLocal8Bit().constData(), IN_CLOSE_NOWRITE);
     QProcess game;
     const QStringList as_user{"--reuid=65534", "--regid=65534", "--clear-groups", program + "/delvano"};
     game.start(as_nobody ? "setpriv" : program + "/delvano", as_nobody ? as_user : QStringList{});
-    // Ready once the game catches SIGTERM (its bit in the kernel's SigCgt mask); a game that
-    // never does is signalled all the same, and the checks below say what was lost.
-    Live_Desktop::wait_until([&] {
-        QFile status(QStringLiteral("/proc/%1/status").arg(game.processId()));
-        const QString text = status.open(QIODevice::ReadOnly) ? QString(status.readAll()) : "";
-        const QString mask = text.section("SigCgt:", 1).section('\n', 0, 0).trimmed();
-        return mask.toULongLong(nullptr, 16) >> (SIGTERM - 1) & 1;
-    }, 10000);
+    // Ready once the game has read the file (it catches SIGTERM before); a game that never does
+    // is signalled all the same, and the checks below say what was lost.
+    Live_Desktop::wait_until([&] { char event[4096]; return read(reads, event, sizeof event) > 0; }, 10000);
+    close(reads);
+    if (e.when == When::Second_Copy) {  // enters a score and saves while the game runs
+        Score_Table[3] = {"me", 600};
+        Insert_High_Score(Score_Table);
+        ASSERT_TRUE(Settings_Save(file, true));
+        ASSERT_TRUE(!as_nobody || chown(file.toLocal8Bit().constData(), 65534, 65534) == 0);
+    }
     kill(pid_t(game.processId()), e.signal);
     ASSERT_TRUE(game.waitForFinished(10000));
     EXPECT_EQ(game.exitStatus() == QProcess::NormalExit ? game.exitCode() : -1, 0);
-    EXPECT_EQ(saved_table(program + "/Delvano.ini"), read_only ? "not saved" : e.table);
-    EXPECT_EQ(saved_table(home + "/config/delvano/Delvano.ini"), read_only ? e.table : "not saved");
+    EXPECT_EQ(saved_table(file), to_config ? "not saved" : e.table);
+    EXPECT_EQ(saved_table(home + "/config/delvano/Delvano.ini"), to_config ? e.table : "not saved");
 }
 
 constexpr const char *Seeded = "A 500 B 300 C 100", *Me_First = "me 600 A 500 B 300";
@@ -155,7 +201,14 @@ INSTANTIATE_TEST_SUITE_P(, Run_Endings, ::testing::Values(
     Ending{"NewGameInEnding", How::New_Game_Then_Close, When::Ending, 0, Me_First},
     Ending{"SigtermInEnding", How::Signal, When::Ending, SIGTERM, Me_First},
     Ending{"CloseBoxWithNameDialog", How::Close_Box, When::Name_Dialog, 0, "ねこ 600 A 500 B 300"},
-    Ending{"SigintWithNameDialog", How::Signal, When::Name_Dialog, SIGINT, "ねこ 600 A 500 B 300"}),
+    Ending{"SigintWithNameDialog", How::Signal, When::Name_Dialog, SIGINT, "ねこ 600 A 500 B 300"},
+    Ending{"SecondCopySavedMeanwhile", How::Signal, When::Second_Copy, SIGTERM, Me_First},
+    Ending{"KillAfterSoundSwitch", How::Kill, When::Playing, SIGKILL, "A 500 B 300 C 100 sound"},
+    Ending{"KillAfterNameEntered", How::Kill, When::Name_Dialog, SIGKILL, "ねこ 600 A 500 B 300"},
+    Ending{"SigtermOverFailureMessage", How::Signal_Over_Message, When::Playing, SIGTERM, "not saved"},
+    Ending{"VersionDialogClosedFirst", How::Close_Box, When::Version_Dialog, 0, "ねこ 600 A 500 B 300"},
+    Ending{"SigtermWithFileNobodyMayWrite", How::Signal, When::Unwritable_File, SIGTERM, Seeded},
+    Ending{"SigtermWithNewerConfigFile", How::Signal, When::Both_Files, SIGTERM, "Z 900 A 500 B 300"}),
     [](const auto& row) { return std::string(row.param.name); });
 
 }  // namespace

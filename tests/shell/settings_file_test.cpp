@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QStringEncoder>
 #include <QTemporaryDir>
 
@@ -38,9 +39,9 @@ protected:
         Score_Table = {Score_Entry{"old", 1}, {"old", 1}, {"old", 1}, {"playing", 42}};
     }
     void TearDown() override { Set_Msg_Box_Handler({}), Set_Settings_Clock({}); }
-    QByteArray On_Disk() const
+    QByteArray On_Disk(const QString& name = "Delvano.ini") const
     {
-        QFile file(path);
+        QFile file(dir.filePath(name));
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(none)");
     }
     // What a start hands on: pacing values, all four score entries, the sound switch.
@@ -62,8 +63,9 @@ protected:
 const char* const From_File = "50 -3 0 7 2 3 20 | ほり太:300 | :20 | x:10 | playing:42 | on";
 const char* const Defaults = "1 3 1 1 1 1 1 | :0 | :0 | :0 | :0 | on";
 
-// The bytes ("(none)": no file) get the stamp's minute and this second as modification time.
-struct Load_Row { const char* name; QByteArray bytes; int second; Load_Result result; const char* state; };
+// The bytes ("(none)": no file) get the stamp's minute and this second as modification time;
+// through_link: they lie elsewhere and Delvano.ini is a link to them.
+struct Load_Row { const char* name; QByteArray bytes; int second; Load_Result result; const char* state; bool through_link = false; };
 const Load_Row Load_Rows[] = {
     {"missing", "(none)", 0, Load_Result::Missing, Defaults},
     {"a_folder_of_that_name", "(folder)", 0, Load_Result::Missing, Defaults},
@@ -79,6 +81,7 @@ const Load_Row Load_Rows[] = {
     {"fifteenth_line_missing", File_With().chopped(4), 0, Load_Result::Broken, Defaults},
     {"shift_jis", QStringEncoder("Shift_JIS").encode(QString::fromUtf8(File_With({{14, "\"でるぼん太郎\""}}))), 0,
      Load_Result::Loaded, "50 -3 0 7 2 3 20 | ほり太:300 | :20 | でるぼん太郎:10 | playing:42 | on"},
+    {"link_to_another_file", "root:x:0:0:root:/root:/bin/bash\n", 0, Load_Result::Broken, Defaults, true},
 };
 
 class Settings_Load_File : public Settings, public testing::WithParamInterface<Load_Row> {};
@@ -88,17 +91,25 @@ TEST_P(Settings_Load_File, TakesTheFileOrFallsBackToDefaults)
     if (row.bytes == "(folder)")
         ASSERT_TRUE(QDir(dir.path()).mkdir("Delvano.ini"));
     else if (row.bytes != "(none)") {
-        QFile file(path);
+        QFile file(row.through_link ? dir.filePath("elsewhere") : path);
         ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(row.bytes) == row.bytes.size() && file.flush());
         ASSERT_TRUE(file.setFileTime(QDateTime(QDate(2002, 11, 22), QTime(15, 30)).addSecs(row.second), QFileDevice::FileModificationTime));
+        ASSERT_TRUE(!row.through_link || QFile::link(file.fileName(), path));
     }
+    Set_Settings_Clock([] { return QDateTime(QDate(2024, 1, 5), QTime(9, 7, 59)); });
     bool sound = true;
     EXPECT_EQ(Settings_Load(path, sound), row.result);
     EXPECT_EQ(Game_State(sound), row.state);
     const decltype(shown) once = {{"設定ファイルが壊れているため\r初期状態にクリアして起動します", Msg_Icon::Information}};
     EXPECT_EQ(shown, row.result == Load_Result::Broken ? once : decltype(shown){});
-    if (row.bytes != "(folder)")
-        EXPECT_EQ(On_Disk(), row.bytes);  // a broken file stays as it was until the save replaces it
+    if (row.bytes == "(folder)")
+        return;
+    // Set aside as it was (a link as the link) before the save can write anything in its place.
+    ASSERT_TRUE(Settings_Save(path, sound));
+    const bool rejected = row.result == Load_Result::Broken;
+    EXPECT_EQ(On_Disk("Delvano.ini.rejected-20240105-090759"), rejected ? row.bytes : "(none)");
+    EXPECT_EQ(QFileInfo(dir.filePath("Delvano.ini.rejected-20240105-090759")).isSymLink(), row.through_link);
+    EXPECT_EQ(On_Disk("elsewhere"), row.through_link ? row.bytes : "(none)");
 }
 INSTANTIATE_TEST_SUITE_P(Settings, Settings_Load_File, testing::ValuesIn(Load_Rows), Row_Name<Load_Row>);
 
