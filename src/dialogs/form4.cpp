@@ -107,7 +107,8 @@ void Form4::Unload_Steps()
     Timer1->stop();
     const std::string name = Text1->text().toStdString();
     Score_Table[Playing_Entry].Name = name;
-    Score_Table[Label2_Tag].Name = name;
+    if (Label2_Tag < High_Score_Places)
+        Score_Table[Label2_Tag].Name = name;
     Game_Mode = Mode_High_Score_Closed;
 }
 

@@ -29,7 +29,7 @@ public:
 
     std::array<QLabel*, 4> Label1{};     // congratulation, "順位", "スコア", "名前"
     std::array<QLabel*, 2> Label2{};     // the place and the score
-    int Label2_Tag = 0;                  // the place the new score took, 0..2
+    int Label2_Tag = 0;                  // the place the new score took, 0..2 (3: none)
     QLineEdit* Text1 = nullptr;          // the name box
     QPushButton* Command1 = nullptr;
     std::array<Surface*, 2> Picture1{};  // the two dancers

@@ -6,7 +6,8 @@
 
 // "ハイスコアおめでとう！" for the top place, "スコア更新おめでとう！" otherwise.
 QString Congratulation_Text(int place);
-// The place as the player counts it, full-width: "１位", "２位", "３位".
+// The place as the player counts it, full-width: "１位", "２位", "３位", and "４位" for a score
+// that no longer ranks.
 QString Place_Text(int place);
 // The score in full-width digits with a full-width "ｐ".
 QString Score_Text(int score);

@@ -10,8 +10,10 @@ int Insert_High_Score(std::array<Score_Entry, 4>& table)
     // Strictly better than a place takes it; the places below move down one, the last drops out.
     const Score_Entry entered = table[Playing_Entry];
     int place = 0;
-    while (place < High_Score_Places - 1 && table[place].Score >= entered.Score)
+    while (place < High_Score_Places && table[place].Score >= entered.Score)
         ++place;
+    if (place == High_Score_Places)
+        return place;
     for (int below = High_Score_Places - 1; below > place; --below)
         table[below] = table[below - 1];
     table[place] = entered;

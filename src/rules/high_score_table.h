@@ -10,7 +10,8 @@ bool Is_New_High_Score();
 
 // Moves entry 3 (the game just ended) into the table, best first, and returns its place
 // 0..2. The comparisons are strict, so a score equal to a place ranks below it; the old
-// third place drops out. The caller has made sure entry 3 beats the third place.
+// third place drops out. A score that beats no place any more (another copy of the game saved
+// better ones while its ending ran) leaves the table alone and gets place 3.
 int Insert_High_Score(std::array<Score_Entry, 4>& table);
 
 // Empties places 0..2; entry 3, the game being played, goes on with its score.

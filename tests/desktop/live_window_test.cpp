@@ -17,6 +17,7 @@
 #include <QDeadlineTimer>
 #include <QKeyEvent>
 #include <QRegularExpression>
+#include <QTemporaryDir>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -74,6 +75,7 @@ struct Live_Game : testing::Test {
     {
         Reset_Module1();
         App_Dir = DELVANO_PROGRAM_DIR "/";  // the effects play from the built program folder
+        window.Settings_File = scratch.filePath("Delvano.ini");
         Set_Random_Source([] { return 0.7; });
         window.Show_Title_Look();
         window.show();
@@ -83,6 +85,7 @@ struct Live_Game : testing::Test {
                                 {[&] { return window.Picture2->hasFocus(); }, [] {}}}), 2u);
     }
     void TearDown() override { Set_Random_Source(nullptr); }
+    QTemporaryDir scratch;
     Form1 window;
 };
 

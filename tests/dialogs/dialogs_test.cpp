@@ -72,6 +72,9 @@ const Score_Row Score_Rows[] = {
      "A 500,B 300,last 101,"},
     {"second", 301, "スコア更新おめでとう！|２位|３０１ｐ", 12, Orange, 16, 64, "Mio",
      "A 500,Mio 301,B 300,"},
+    // Another copy saved better scores while the ending ran: none of them is pushed out.
+    {"no_longer_ranks", 100, "スコア更新おめでとう！|４位|１００ｐ", 0, {}, -16, 112, "Mio",
+     "A 500,B 300,C 100,"},
 };
 INSTANTIATE_TABLE(Table, High_Score, Score_Rows);
 
