@@ -9,6 +9,7 @@
 #include "rules/sequence.h"
 #include "shell/settings_file.h"
 #include "state/module1.h"
+#include "support/table.h"
 
 #include <QApplication>
 #include <QDir>
@@ -26,15 +27,14 @@
 
 namespace {
 
-// Kill: the player's last change (the sound switch, or the name dialog closed) and nothing after
-// it, as a SIGKILL would leave the run. Signal_Over_Message: the save fails, and the signal comes
-// while its message is open.
-enum class How { Close_Box, Exit_Command, New_Game_Then_Close, Signal, Kill, Signal_Over_Message };
+// Nothing_More: the player's last change (the sound switch, or the name dialog closed) and no end
+// at all, as a SIGKILL or a lost X server leaves the run. Signal_Over_Message: the save fails, and
+// the signal comes while its message is open.
+enum class How { Close_Box, Exit_Command, New_Game_Then_Close, Signal, Nothing_More, Signal_Over_Message };
 enum class When { Playing, Ending, Name_Dialog, Version_Dialog, Built_Game, Second_Copy, Both_Files,
                   Read_Only_Folder, Unwritable_File };
 // table: the names and scores of the saved file, best first; "sound" when its switch is on.
-struct Ending { const char* name; How how; When when; int signal; const char* table; };
-void PrintTo(const Ending& e, std::ostream* os) { *os << e.name; }
+struct Ending : Named_Row { How how; When when; int signal; const char* table; };
 
 // A file the game saved at 2001-02-03 04:minute, its stamp and its time alike, so loaded as its own.
 void seed_file(const QString& path, int minute = 5, Score_Entry best = {"A", 500})
@@ -53,7 +53,8 @@ std::string saved_table(const QString& path)
     const QStringList lines = QString::fromUtf8(file.readAll()).split("\r\n");
     if (lines.size() < 15 || lines[0].contains("[01020304"))
         return "not saved";
-    return lines.mid(9, 6).join(' ').remove('"').toStdString() + (lines[1] == "\"1\"" ? " sound" : "");
+    const std::string table = lines.mid(9, 6).join(' ').remove('"').toStdString();
+    return table + (lines[1] == "\"1\"" ? " sound" : "");
 }
 
 template <class Dialog>
@@ -76,7 +77,7 @@ struct Scripted_Host final : Pacing_Host {
     void Yield_Until(double deadline) override
     {
         now = std::max(now, deadline) + 0.01;
-        if (Game_Mode == 2 && ++yields == 3 && in_ending)
+        if (Game_Mode == Mode_Game_Over && ++yields == 3 && in_ending)
             in_ending();
         QCoreApplication::processEvents();
     }
@@ -86,10 +87,10 @@ void end_run(Form1& window, const Ending& e)
 {
     if (e.how == How::Signal)
         raise(e.signal);
-    else if (e.how == How::Kill)
+    else if (e.how == How::Nothing_More)
         e.when == When::Playing ? window.mnuO2->trigger() : void(open_dialog<Form4>()->close());
     else if (e.how == How::Signal_Over_Message)
-        QTimer::singleShot(0, [&] { raise(e.signal); }), window.close();  // the timer fires in its loop
+        QTimer::singleShot(0, [&] { raise(e.signal); }), window.close();  // fires in the box's loop
     else
         e.how == How::Exit_Command ? window.mnuG5->trigger() : void(window.close());
     QCoreApplication::processEvents();
@@ -109,7 +110,7 @@ std::string run_in_process(const Ending& e, const QString& file)
     Score_Table = {{{"A", 500}, {"B", 300}, {"C", 100}, {"me", 0}}};
     Wait_Value.fill(2);
     window.mnuG1_Click();
-    Score_Table[3].Score = e.when == When::Playing ? 0 : 600;
+    Score_Table[Playing_Entry].Score = e.when == When::Playing ? 0 : 600;
     if (e.when == When::Ending)
         host.in_ending = [&] {
             e.how == How::New_Game_Then_Close ? window.mnuG1_Click() : end_run(window, e);
@@ -149,7 +150,8 @@ TEST_P(Run_Endings, SavedTableAndExitStatus)
     // Root may write anywhere: the game runs as nobody, from a folder it may or may not write.
     const bool read_only = e.when == When::Read_Only_Folder, as_nobody = geteuid() == 0;
     const bool to_config = read_only || e.when == When::Unwritable_File;
-    const QString home = scratch.path(), program = home + "/program", file = program + "/Delvano.ini";
+    const QString home = scratch.path(), program = home + "/program";
+    const QString file = program + "/Delvano.ini";
     ASSERT_TRUE(QDir().mkpath(program));
     for (const QString& name : QDir(DELVANO_PROGRAM_DIR).entryList(QDir::Files))
         ASSERT_TRUE(QFile::copy(QStringLiteral(DELVANO_PROGRAM_DIR "/") + name, program + "/" + name));
@@ -172,10 +174,11 @@ TEST_P(Run_Endings, SavedTableAndExitStatus)
     game.start(as_nobody ? "setpriv" : program + "/delvano", as_nobody ? as_user : QStringList{});
     // Ready once the game has read the file (it catches SIGTERM before); a game that never does
     // is signalled all the same, and the checks below say what was lost.
-    Live_Desktop::wait_until([&] { char event[4096]; return read(reads, event, sizeof event) > 0; }, 10000);
+    char event[4096];
+    Live_Desktop::wait_until([&] { return read(reads, event, sizeof event) > 0; }, 10000);
     close(reads);
     if (e.when == When::Second_Copy) {  // enters a score and saves while the game runs
-        Score_Table[3] = {"me", 600};
+        Score_Table[Playing_Entry] = {"me", 600};
         Insert_High_Score(Score_Table);
         ASSERT_TRUE(Settings_Save(file, true));
         ASSERT_TRUE(!as_nobody || chown(file.toLocal8Bit().constData(), 65534, 65534) == 0);
@@ -187,28 +190,31 @@ TEST_P(Run_Endings, SavedTableAndExitStatus)
     EXPECT_EQ(saved_table(home + "/config/delvano/Delvano.ini"), to_config ? e.table : "not saved");
 }
 
+constexpr How Close_Box = How::Close_Box, Exit_Command = How::Exit_Command, Signal = How::Signal;
 constexpr const char *Seeded = "A 500 B 300 C 100", *Me_First = "me 600 A 500 B 300";
-INSTANTIATE_TEST_SUITE_P(, Run_Endings, ::testing::Values(
-    Ending{"Sigterm", How::Signal, When::Built_Game, SIGTERM, Seeded},
-    Ending{"Sighup", How::Signal, When::Built_Game, SIGHUP, Seeded},
-    Ending{"Sigint", How::Signal, When::Built_Game, SIGINT, Seeded},
-    Ending{"SigtermFromReadOnlyFolder", How::Signal, When::Read_Only_Folder, SIGTERM, Seeded},
-    Ending{"CloseBoxInPlay", How::Close_Box, When::Playing, 0, Seeded},
-    Ending{"ExitCommandInPlay", How::Exit_Command, When::Playing, 0, Seeded},
-    Ending{"SigtermInPlay", How::Signal, When::Playing, SIGTERM, Seeded},
-    Ending{"CloseBoxInEnding", How::Close_Box, When::Ending, 0, Me_First},
-    Ending{"ExitCommandInEnding", How::Exit_Command, When::Ending, 0, Me_First},
-    Ending{"NewGameInEnding", How::New_Game_Then_Close, When::Ending, 0, Me_First},
-    Ending{"SigtermInEnding", How::Signal, When::Ending, SIGTERM, Me_First},
-    Ending{"CloseBoxWithNameDialog", How::Close_Box, When::Name_Dialog, 0, "ねこ 600 A 500 B 300"},
-    Ending{"SigintWithNameDialog", How::Signal, When::Name_Dialog, SIGINT, "ねこ 600 A 500 B 300"},
-    Ending{"SecondCopySavedMeanwhile", How::Signal, When::Second_Copy, SIGTERM, Me_First},
-    Ending{"KillAfterSoundSwitch", How::Kill, When::Playing, SIGKILL, "A 500 B 300 C 100 sound"},
-    Ending{"KillAfterNameEntered", How::Kill, When::Name_Dialog, SIGKILL, "ねこ 600 A 500 B 300"},
-    Ending{"SigtermOverFailureMessage", How::Signal_Over_Message, When::Playing, SIGTERM, "not saved"},
-    Ending{"VersionDialogClosedFirst", How::Close_Box, When::Version_Dialog, 0, "ねこ 600 A 500 B 300"},
-    Ending{"SigtermWithFileNobodyMayWrite", How::Signal, When::Unwritable_File, SIGTERM, Seeded},
-    Ending{"SigtermWithNewerConfigFile", How::Signal, When::Both_Files, SIGTERM, "Z 900 A 500 B 300"}),
-    [](const auto& row) { return std::string(row.param.name); });
+constexpr const char* Cat_First = "ねこ 600 A 500 B 300";
+const Ending Ending_Rows[] = {
+    {"Sigterm", Signal, When::Built_Game, SIGTERM, Seeded},
+    {"Sighup", Signal, When::Built_Game, SIGHUP, Seeded},
+    {"Sigint", Signal, When::Built_Game, SIGINT, Seeded},
+    {"SigtermFromReadOnlyFolder", Signal, When::Read_Only_Folder, SIGTERM, Seeded},
+    {"CloseBoxInPlay", Close_Box, When::Playing, 0, Seeded},
+    {"ExitCommandInPlay", Exit_Command, When::Playing, 0, Seeded},
+    {"SigtermInPlay", Signal, When::Playing, SIGTERM, Seeded},
+    {"CloseBoxInEnding", Close_Box, When::Ending, 0, Me_First},
+    {"ExitCommandInEnding", Exit_Command, When::Ending, 0, Me_First},
+    {"NewGameInEnding", How::New_Game_Then_Close, When::Ending, 0, Me_First},
+    {"SigtermInEnding", Signal, When::Ending, SIGTERM, Me_First},
+    {"CloseBoxWithNameDialog", Close_Box, When::Name_Dialog, 0, Cat_First},
+    {"SigintWithNameDialog", Signal, When::Name_Dialog, SIGINT, Cat_First},
+    {"SecondCopySavedMeanwhile", Signal, When::Second_Copy, SIGTERM, Me_First},
+    {"SoundSwitchOnDiskWithNoEnd", How::Nothing_More, When::Playing, 0, "A 500 B 300 C 100 sound"},
+    {"NameOnDiskWithNoEnd", How::Nothing_More, When::Name_Dialog, 0, Cat_First},
+    {"SigtermOverFailureMessage", How::Signal_Over_Message, When::Playing, SIGTERM, "not saved"},
+    {"VersionDialogClosedFirst", Close_Box, When::Version_Dialog, 0, Cat_First},
+    {"SigtermWithFileNobodyMayWrite", Signal, When::Unwritable_File, SIGTERM, Seeded},
+    {"SigtermWithNewerConfigFile", Signal, When::Both_Files, SIGTERM, "Z 900 A 500 B 300"},
+};
+INSTANTIATE_TABLE(, Run_Endings, Ending_Rows);
 
 }  // namespace

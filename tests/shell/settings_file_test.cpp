@@ -65,23 +65,30 @@ const char* const Defaults = "1 3 1 1 1 1 1 | :0 | :0 | :0 | :0 | on";
 
 // The bytes ("(none)": no file) get the stamp's minute and this second as modification time;
 // through_link: they lie elsewhere and Delvano.ini is a link to them.
-struct Load_Row { const char* name; QByteArray bytes; int second; Load_Result result; const char* state; bool through_link = false; };
+struct Load_Row : Named_Row {
+    QByteArray bytes; int second; Load_Result result; const char* state; bool through_link = false;
+};
+constexpr Load_Result Missing = Load_Result::Missing, Loaded = Load_Result::Loaded;
+constexpr Load_Result Broken = Load_Result::Broken;
+QByteArray Header(const char* header) { return File_With({{1, header}}); }
 const Load_Row Load_Rows[] = {
-    {"missing", "(none)", 0, Load_Result::Missing, Defaults},
-    {"a_folder_of_that_name", "(folder)", 0, Load_Result::Missing, Defaults},
-    {"saved_by_the_game", File_With(), 0, Load_Result::Loaded, From_File},
-    {"touched_in_the_same_minute", File_With(), 59, Load_Result::Loaded, From_File},
-    {"touched_a_minute_later", File_With(), 60, Load_Result::Broken, Defaults},
-    {"stamp_one_later", File_With({{1, "\"でるぼん Ver3.00 設定ファイル  [0211221530]\""}}), 0, Load_Result::Broken, Defaults},
-    {"header_of_30", File_With({{1, "\"でるぼん Ver3.00 設定ファイル [021122153\""}}), 0, Load_Result::Broken, Defaults},
-    {"only_the_stamp_counts", File_With({{1, "\"Other game Ver09.99 [0211221530] more\""}}), 0, Load_Result::Loaded, From_File},
-    {"sound_on_only_for_1", File_With({{2, "\"2\""}}), 0, Load_Result::Loaded, "50 -3 0 7 2 3 20 | ほり太:300 | :20 | x:10 | playing:42 | off"},
-    {"switch_kept_when_broken_below", File_With({{2, "\"0\""}, {5, "x"}}), 0, Load_Result::Broken, "1 3 1 1 1 1 1 | :0 | :0 | :0 | :0 | off"},
-    {"word_for_a_score", File_With({{11, "three"}}), 0, Load_Result::Broken, Defaults},
-    {"fifteenth_line_missing", File_With().chopped(4), 0, Load_Result::Broken, Defaults},
-    {"shift_jis", QStringEncoder("Shift_JIS").encode(QString::fromUtf8(File_With({{14, "\"でるぼん太郎\""}}))), 0,
-     Load_Result::Loaded, "50 -3 0 7 2 3 20 | ほり太:300 | :20 | でるぼん太郎:10 | playing:42 | on"},
-    {"link_to_another_file", "root:x:0:0:root:/root:/bin/bash\n", 0, Load_Result::Broken, Defaults, true},
+    {"missing", "(none)", 0, Missing, Defaults},
+    {"a_folder_of_that_name", "(folder)", 0, Missing, Defaults},
+    {"saved_by_the_game", File_With(), 0, Loaded, From_File},
+    {"touched_in_the_same_minute", File_With(), 59, Loaded, From_File},
+    {"touched_a_minute_later", File_With(), 60, Broken, Defaults},
+    {"stamp_one_later", Header("\"でるぼん Ver3.00 設定ファイル  [0211221530]\""), 0, Broken, Defaults},
+    {"header_of_30", Header("\"でるぼん Ver3.00 設定ファイル [021122153\""), 0, Broken, Defaults},
+    {"only_the_stamp_counts", Header("\"Other game Ver09.99 [0211221530] more\""), 0, Loaded, From_File},
+    {"sound_on_only_for_1", File_With({{2, "\"2\""}}), 0, Loaded,
+     "50 -3 0 7 2 3 20 | ほり太:300 | :20 | x:10 | playing:42 | off"},
+    {"switch_kept_when_broken_below", File_With({{2, "\"0\""}, {5, "x"}}), 0, Broken,
+     "1 3 1 1 1 1 1 | :0 | :0 | :0 | :0 | off"},
+    {"word_for_a_score", File_With({{11, "three"}}), 0, Broken, Defaults},
+    {"fifteenth_line_missing", File_With().chopped(4), 0, Broken, Defaults},
+    {"shift_jis", QStringEncoder("Shift_JIS").encode(QString::fromUtf8(File_With({{14, "\"でるぼん太郎\""}}))),
+     0, Loaded, "50 -3 0 7 2 3 20 | ほり太:300 | :20 | でるぼん太郎:10 | playing:42 | on"},
+    {"link_to_another_file", "root:x:0:0:root:/root:/bin/bash\n", 0, Broken, Defaults, true},
 };
 
 class Settings_Load_File : public Settings, public testing::WithParamInterface<Load_Row> {};
@@ -92,8 +99,10 @@ TEST_P(Settings_Load_File, TakesTheFileOrFallsBackToDefaults)
         ASSERT_TRUE(QDir(dir.path()).mkdir("Delvano.ini"));
     else if (row.bytes != "(none)") {
         QFile file(row.through_link ? dir.filePath("elsewhere") : path);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(row.bytes) == row.bytes.size() && file.flush());
-        ASSERT_TRUE(file.setFileTime(QDateTime(QDate(2002, 11, 22), QTime(15, 30)).addSecs(row.second), QFileDevice::FileModificationTime));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(row.bytes) == row.bytes.size());
+        ASSERT_TRUE(file.flush());
+        const QDateTime time = QDateTime(QDate(2002, 11, 22), QTime(15, 30)).addSecs(row.second);
+        ASSERT_TRUE(file.setFileTime(time, QFileDevice::FileModificationTime));
         ASSERT_TRUE(!row.through_link || QFile::link(file.fileName(), path));
     }
     Set_Settings_Clock([] { return QDateTime(QDate(2024, 1, 5), QTime(9, 7, 59)); });
@@ -101,17 +110,17 @@ TEST_P(Settings_Load_File, TakesTheFileOrFallsBackToDefaults)
     EXPECT_EQ(Settings_Load(path, sound), row.result);
     EXPECT_EQ(Game_State(sound), row.state);
     const decltype(shown) once = {{"設定ファイルが壊れているため\r初期状態にクリアして起動します", Msg_Icon::Information}};
-    EXPECT_EQ(shown, row.result == Load_Result::Broken ? once : decltype(shown){});
+    EXPECT_EQ(shown, row.result == Broken ? once : decltype(shown){});
     if (row.bytes == "(folder)")
         return;
     // Set aside as it was (a link as the link) before the save can write anything in its place.
     ASSERT_TRUE(Settings_Save(path, sound));
-    const bool rejected = row.result == Load_Result::Broken;
-    EXPECT_EQ(On_Disk("Delvano.ini.rejected-20240105-090759"), rejected ? row.bytes : "(none)");
-    EXPECT_EQ(QFileInfo(dir.filePath("Delvano.ini.rejected-20240105-090759")).isSymLink(), row.through_link);
+    const QString aside = "Delvano.ini.rejected-20240105-090759";
+    EXPECT_EQ(On_Disk(aside), row.result == Broken ? row.bytes : "(none)");
+    EXPECT_EQ(QFileInfo(dir.filePath(aside)).isSymLink(), row.through_link);
     EXPECT_EQ(On_Disk("elsewhere"), row.through_link ? row.bytes : "(none)");
 }
-INSTANTIATE_TEST_SUITE_P(Settings, Settings_Load_File, testing::ValuesIn(Load_Rows), Row_Name<Load_Row>);
+INSTANTIATE_TABLE(Settings, Settings_Load_File, Load_Rows);
 
 TEST_F(Settings, ASaveWritesItsStampAndValuesAndAFailedSaveKeepsThem)
 {
@@ -120,12 +129,13 @@ TEST_F(Settings, ASaveWritesItsStampAndValuesAndAFailedSaveKeepsThem)
     Score_Table = {Score_Entry{"ほり太", 1234}, {"say \"hi\"", -5}, {"", 0}, {"playing", 99}};
     ASSERT_TRUE(Settings_Save(path, false));
     const QByteArray saved = On_Disk();
-    EXPECT_EQ(saved, QByteArray("\"でるぼん Ver3.00 設定ファイル [2401050907]\"\r\n\"0\"\r\n50\r\n-3\r\n0\r\n7\r\n"
-                                "2147483647\r\n-2147483648\r\n12\r\n\"ほり太\"\r\n1234\r\n\"say ＂hi＂\"\r\n-5\r\n"
-                                "\"\"\r\n0\r\n"));
+    EXPECT_EQ(saved, QByteArray("\"でるぼん Ver3.00 設定ファイル [2401050907]\"\r\n\"0\"\r\n50\r\n-3\r\n"
+                                "0\r\n7\r\n2147483647\r\n-2147483648\r\n12\r\n\"ほり太\"\r\n1234\r\n"
+                                "\"say ＂hi＂\"\r\n-5\r\n\"\"\r\n0\r\n"));
     bool sound = true;
     EXPECT_EQ(Settings_Load(path, sound), Load_Result::Loaded);
-    EXPECT_EQ(Game_State(sound), "50 -3 0 7 2147483647 -2147483648 12 | ほり太:1234 | say ＂hi＂:-5 | :0 | playing:99 | off");
+    EXPECT_EQ(Game_State(sound),
+              "50 -3 0 7 2147483647 -2147483648 12 | ほり太:1234 | say ＂hi＂:-5 | :0 | playing:99 | off");
     EXPECT_TRUE(shown.empty());
     rlimit old_limit{}, tiny{16, 16};  // every write past 16 bytes fails as on a full disk
     getrlimit(RLIMIT_FSIZE, &old_limit);
@@ -134,7 +144,8 @@ TEST_F(Settings, ASaveWritesItsStampAndValuesAndAFailedSaveKeepsThem)
     setrlimit(RLIMIT_FSIZE, &tiny);
     EXPECT_FALSE(Settings_Save(path, true));  // the switch differs from the file's
     setrlimit(RLIMIT_FSIZE, &old_limit), std::signal(SIGXFSZ, old_handler);
-    const decltype(shown) once = {{"ディスクにアクセスできなかったため\r設定及びスコアデータを保存できませんでした。", Msg_Icon::Critical}};
+    const decltype(shown) once = {
+        {"ディスクにアクセスできなかったため\r設定及びスコアデータを保存できませんでした。", Msg_Icon::Critical}};
     EXPECT_EQ(shown, once);
     EXPECT_EQ(On_Disk(), saved);
 }
