@@ -3,11 +3,13 @@
 # already there.
 
 # What building and running the game needs: the compiler and build tools, Qt with its
-# multimedia module and its Japanese translation (the message boxes' はい / いいえ), the font.
+# multimedia module and its Japanese translation (the message boxes' はい / いいえ), the font,
+# SDL 2 for game controllers.
 DELVANO_GAME_PACKAGES=(
   g++ cmake ninja-build pkg-config
   qt6-base-dev qt6-multimedia-dev qt6-translations-l10n
   fonts-ipafont-gothic
+  libsdl2-dev
 )
 
 # What the tests add: GoogleTest; an X server, xdotool, xprop and ImageMagick, with openbox and

@@ -14,6 +14,9 @@
 #include <QTimer>
 
 #include <array>
+#include <memory>
+
+class Game_Controllers;
 
 class Form1 : public QMainWindow, public Screen {
     Q_OBJECT
@@ -31,6 +34,9 @@ public:
     // SIGTERM, SIGHUP and SIGINT end the run as the close box does; the session manager's
     // request to save before a logout runs Save_Settings.
     void Watch_Session_End();
+    // From now on every game controller plays as the keys it stands for. Called once the window
+    // shows: SDL starts a little later still.
+    void Watch_Controllers();
     // Writes Delvano.ini with the table as it stands; false (after the message) when it failed.
     bool Save_Settings();
 
@@ -119,5 +125,6 @@ private:
     void Carry_Out(Key_Effect effect, int key_code);
 
     Effect_Bank effects_;
+    std::unique_ptr<Game_Controllers> controllers_;
     bool unloaded_ = false;
 };

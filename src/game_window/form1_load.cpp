@@ -3,6 +3,7 @@
 #include "game_window/form1.h"
 #include "rules/high_score_table.h"
 #include "shell/end_signals.h"
+#include "shell/game_controllers.h"
 #include "shell/settings_file.h"
 #include "shell/sound.h"
 #include "state/module1.h"
@@ -42,6 +43,7 @@ void Form1::Form_Load()
     Centre_On_Screen();
     show();
     Picture5->setFocus();
+    Watch_Controllers();
 
     Run_Main_Loop(*this, [this] { return !unloaded_; });
 }
@@ -71,6 +73,13 @@ void Form1::Watch_Session_End()
     // logout, so the run goes on.
     connect(qApp, &QGuiApplication::commitDataRequest, this,
             [this](QSessionManager&) { Save_Settings(); }, Qt::DirectConnection);
+}
+
+void Form1::Watch_Controllers()
+{
+    if (!controllers_)
+        controllers_ = std::make_unique<Game_Controllers>(*this);
+    controllers_->Start();
 }
 
 bool Form1::Save_Settings()
