@@ -77,16 +77,3 @@ std::vector<Key_Change> Controller_Keys::Move_Stick(int pad, int axis_x, Pad_Win
     side = now;
     return changes;
 }
-
-std::vector<Key_Change> Controller_Keys::Remove(int pad)
-{
-    std::vector<Key_Change> changes;
-    for (auto held = pressed_.lower_bound(std::pair(pad, Pad_Input{}));
-         held != pressed_.end() && held->first.first == pad;) {
-        const Pad_Input input = (held++)->first.second;
-        if (auto change = Release(pad, input))
-            changes.push_back(*change);
-    }
-    sticks_.erase(pad);
-    return changes;
-}

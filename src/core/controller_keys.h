@@ -38,8 +38,6 @@ public:
     std::optional<Key_Change> Release(int pad, Pad_Input input);
     // The stick's x axis moved: the releases and presses of the sides it left and took.
     std::vector<Key_Change> Move_Stick(int pad, int axis_x, Pad_Window window);
-    // A controller went away: everything it held is let go.
-    std::vector<Key_Change> Remove(int pad);
 
 private:
     std::map<std::pair<int, Pad_Input>, int> pressed_;  // what each held input pressed

@@ -93,11 +93,12 @@ void Game_Controllers::Poll()
                     open_[SDL_JoystickInstanceID(SDL_GameControllerGetJoystick(controller))] = controller;
             break;
         case SDL_CONTROLLERDEVICEREMOVED:
+            // SDL has let go of its buttons and centred its stick just before, so whatever it
+            // held is released already.
             if (const auto gone = open_.find(event.cdevice.which); gone != open_.end()) {
                 SDL_GameControllerClose(gone->second);
                 open_.erase(gone);
             }
-            Queue(keys_.Remove(event.cdevice.which));
             break;
         case SDL_CONTROLLERBUTTONDOWN:
         case SDL_CONTROLLERBUTTONUP:
