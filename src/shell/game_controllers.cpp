@@ -1,11 +1,10 @@
 #include "shell/game_controllers.h"
 
 #include "shell/key_events.h"
+#include "shell/sdl_library.h"
 
 #include <QApplication>
 #include <QWidget>
-
-#include <SDL.h>
 
 namespace {
 
@@ -34,9 +33,10 @@ Game_Controllers::~Game_Controllers()
 {
     if (!sdl_started_)
         return;
+    const Sdl_Library& sdl = *Load_Sdl();
     for (const auto& [id, controller] : open_)
-        SDL_GameControllerClose(controller);
-    SDL_QuitSubSystem(SDL_INIT_GAMECONTROLLER);
+        sdl.GameControllerClose(controller);
+    sdl.QuitSubSystem(SDL_INIT_GAMECONTROLLER);
 }
 
 void Game_Controllers::Start()
@@ -46,11 +46,14 @@ void Game_Controllers::Start()
 
 bool Game_Controllers::Start_Sdl()
 {
+    const Sdl_Library* sdl = Load_Sdl();
+    if (!sdl)
+        return false;
     // The game's own handlers end the run on SIGINT and SIGTERM; SDL's would swallow them.
-    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+    sdl->SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     // A is the bottom face button on every controller, whatever letter it wears.
-    SDL_SetHint(SDL_HINT_GAMECONTROLLER_USE_BUTTON_LABELS, "0");
-    sdl_started_ = SDL_InitSubSystem(SDL_INIT_GAMECONTROLLER) == 0;
+    sdl->SetHint(SDL_HINT_GAMECONTROLLER_USE_BUTTON_LABELS, "0");
+    sdl_started_ = sdl->InitSubSystem(SDL_INIT_GAMECONTROLLER) == 0;
     return sdl_started_;
 }
 
@@ -83,20 +86,22 @@ void Game_Controllers::Poll()
         timer_.stop();
         return;
     }
+    const Sdl_Library& sdl = *Load_Sdl();
     const Pad_Window window = Active_Window();
     SDL_Event event;
-    while (SDL_PollEvent(&event)) {
+    while (sdl.PollEvent(&event)) {
         switch (event.type) {
         case SDL_CONTROLLERDEVICEADDED:
-            if (!open_.count(SDL_JoystickGetDeviceInstanceID(event.cdevice.which)))
-                if (SDL_GameController* controller = SDL_GameControllerOpen(event.cdevice.which))
-                    open_[SDL_JoystickInstanceID(SDL_GameControllerGetJoystick(controller))] = controller;
+            if (!open_.count(sdl.JoystickGetDeviceInstanceID(event.cdevice.which)))
+                if (SDL_GameController* controller = sdl.GameControllerOpen(event.cdevice.which))
+                    open_[sdl.JoystickInstanceID(sdl.GameControllerGetJoystick(controller))] =
+                        controller;
             break;
         case SDL_CONTROLLERDEVICEREMOVED:
             // SDL has let go of its buttons and centred its stick just before, so whatever it
             // held is released already.
             if (const auto gone = open_.find(event.cdevice.which); gone != open_.end()) {
-                SDL_GameControllerClose(gone->second);
+                sdl.GameControllerClose(gone->second);
                 open_.erase(gone);
             }
             break;
