@@ -38,6 +38,8 @@ public:
     std::optional<Key_Change> Release(int pad, Pad_Input input);
     // The stick's x axis moved: the releases and presses of the sides it left and took.
     std::vector<Key_Change> Move_Stick(int pad, int axis_x, Pad_Window window);
+    // Whether any input holds a key down.
+    bool Holding() const { return !pressed_.empty(); }
 
 private:
     std::map<std::pair<int, Pad_Input>, int> pressed_;  // what each held input pressed

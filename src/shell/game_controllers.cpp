@@ -107,20 +107,30 @@ void Game_Controllers::Poll()
             break;
         case SDL_CONTROLLERBUTTONDOWN:
         case SDL_CONTROLLERBUTTONUP:
+            last_input_ = std::chrono::steady_clock::now();
             if (const auto input = input_of(event.cbutton.button))
                 Queue(event.type == SDL_CONTROLLERBUTTONDOWN
                           ? keys_.Press(event.cbutton.which, *input, window)
                           : keys_.Release(event.cbutton.which, *input));
             break;
         case SDL_CONTROLLERAXISMOTION:
-            if (event.caxis.axis == SDL_CONTROLLER_AXIS_LEFTX)
-                Queue(keys_.Move_Stick(event.caxis.which, event.caxis.value, window));
+            // A stick's own jitter is no player at the controller; pushing it to a side is.
+            if (event.caxis.axis == SDL_CONTROLLER_AXIS_LEFTX) {
+                const auto changes = keys_.Move_Stick(event.caxis.which, event.caxis.value, window);
+                if (!changes.empty())
+                    last_input_ = std::chrono::steady_clock::now();
+                Queue(changes);
+            }
             break;
         default:
             break;
         }
     }
-    const int interval = open_.empty() || window == Pad_Window::None ? Slow_Poll_Ms : Fast_Poll_Ms;
+    const bool in_use = keys_.Holding()
+        || std::chrono::steady_clock::now() - last_input_ < std::chrono::milliseconds(In_Use_Ms);
+    const int interval = open_.empty() || window == Pad_Window::None ? Slow_Poll_Ms
+                         : in_use                                    ? Fast_Poll_Ms
+                                                                     : Resting_Poll_Ms;
     if (timer_.interval() != interval)
         timer_.setInterval(interval);
 

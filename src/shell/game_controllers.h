@@ -8,6 +8,7 @@
 
 #include <QTimer>
 
+#include <chrono>
 #include <deque>
 #include <map>
 
@@ -28,11 +29,15 @@ public:
     void Start();
 
     // A quarter second finds a controller plugged in within a second at next to no cost. While
-    // one is there and the program's window is active, a press waits at most one fast interval,
-    // inside a frame; each wake-up of the event loop costs, so twice as fast would about double
-    // the idle CPU the polling adds.
+    // one is there, the program's window is active and the player is at the controller (an
+    // input held, or one within In_Use_Ms), a press waits at most one fast interval, inside a
+    // frame. Every poll wakes the process, which costs about as much as SDL's work in it, so a
+    // controller left alone is polled at the resting rate: polling it as fast would take the
+    // idle game past 1 % of a core.
     static constexpr int Slow_Poll_Ms = 250;
+    static constexpr int Resting_Poll_Ms = 50;
     static constexpr int Fast_Poll_Ms = 15;
+    static constexpr int In_Use_Ms = 5000;
 
 private:
     void Poll();
@@ -46,6 +51,7 @@ private:
     bool sdl_started_ = false;
     std::map<int, _SDL_GameController*> open_;  // by SDL's instance id
     Controller_Keys keys_;
+    std::chrono::steady_clock::time_point last_input_;
     // A key event may run a whole animation, polling again inside it; keys still go in order.
     std::deque<Key_Change> pending_;
 };
