@@ -28,13 +28,13 @@ public:
     // so a player without a controller does not wait for it.
     void Start();
 
-    // A quarter second finds a controller plugged in within a second at next to no cost. While
+    // Half a second finds a controller plugged in within a second at next to no cost. While
     // one is there, the program's window is active and the player is at the controller (an
     // input held, or one within In_Use_Ms), a press waits at most one fast interval, inside a
     // frame. Every poll wakes the process, which costs about as much as SDL's work in it, so a
     // controller left alone is polled at the resting rate: polling it as fast would take the
     // idle game past 1 % of a core.
-    static constexpr int Slow_Poll_Ms = 250;
+    static constexpr int Slow_Poll_Ms = 500;
     static constexpr int Resting_Poll_Ms = 50;
     static constexpr int Fast_Poll_Ms = 15;
     static constexpr int In_Use_Ms = 5000;
