@@ -3,18 +3,20 @@
 # already there.
 
 # What building and running the game needs: the compiler and build tools, Qt with its
-# multimedia module and its Japanese translation (the message boxes' はい / いいえ), the font.
+# multimedia module and its Japanese translation (the message boxes' はい / いいえ), the font,
+# SDL 2 for game controllers.
 DELVANO_GAME_PACKAGES=(
   g++ cmake ninja-build pkg-config
   qt6-base-dev qt6-multimedia-dev qt6-translations-l10n
   fonts-ipafont-gothic
+  libsdl2-dev
 )
 
 # What the tests add: GoogleTest; an X server, xdotool, xprop and ImageMagick, with openbox and
 # PulseAudio, for the real-desktop tests; the desktop-file and AppStream validators and what
-# cpack needs for the Debian package.
+# cpack needs for the Debian package; XCB's headers for the benchmark's start-up meter.
 DELVANO_TEST_PACKAGES=(
-  libgtest-dev
+  libgtest-dev libxcb1-dev
   xvfb xdotool imagemagick
   pulseaudio pulseaudio-utils openbox x11-utils
   desktop-file-utils appstream dpkg-dev file util-linux

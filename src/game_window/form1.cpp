@@ -4,6 +4,7 @@
 #include "display/palette.h"
 #include "display/pictures.h"
 #include "display/transparent_label.h"
+#include "shell/game_controllers.h"
 #include "shell/key_events.h"
 #include "shell/message_box.h"
 #include "state/module1.h"

@@ -14,6 +14,9 @@
 #include <QTimer>
 
 #include <array>
+#include <memory>
+
+class Game_Controllers;
 
 class Form1 : public QMainWindow, public Screen {
     Q_OBJECT
@@ -35,6 +38,9 @@ public:
     // An end nobody may be there to watch: no message waits for a button, not even one already
     // open; each goes to standard error, and the run ends as the close box ends it.
     void End_From_Outside();
+    // From now on every game controller plays as the keys it stands for. Called once the window
+    // shows: SDL starts a little later still.
+    void Watch_Controllers();
     // Writes Delvano.ini with the table as it stands, taking in what another copy of the game
     // saved meanwhile, and shows the table written; false (after the message) when it failed.
     bool Save_Settings();
@@ -127,6 +133,7 @@ private:
     void Carry_Out(Key_Effect effect, int key_code);
 
     Effect_Bank effects_;
+    std::unique_ptr<Game_Controllers> controllers_;
     bool unloaded_ = false;
     int exit_status_ = 0;
 };

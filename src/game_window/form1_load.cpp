@@ -3,6 +3,7 @@
 #include "game_window/form1.h"
 #include "rules/high_score_table.h"
 #include "shell/end_signals.h"
+#include "shell/game_controllers.h"
 #include "shell/message_box.h"
 #include "shell/settings_file.h"
 #include "shell/sound.h"
@@ -43,6 +44,7 @@ int Form1::Form_Load()
     Centre_On_Screen();
     show();
     Picture5->setFocus();
+    Watch_Controllers();
 
     Run_Main_Loop(*this, [this] { return !unloaded_; });
     return exit_status_;
@@ -80,6 +82,13 @@ void Form1::End_From_Outside()
     Set_Msg_Box_Unattended(true);
     // Once the end is under way (a message of its save was open), this only lets it go on.
     close();
+}
+
+void Form1::Watch_Controllers()
+{
+    if (!controllers_)
+        controllers_ = std::make_unique<Game_Controllers>(*this);
+    controllers_->Start();
 }
 
 bool Form1::Save_Settings()

@@ -2,6 +2,7 @@
 
 #include "core/key_codes.h"
 
+#include <QCoreApplication>
 #include <QKeyEvent>
 
 int Virtual_Key_Code(const QKeyEvent& event)
@@ -45,4 +46,20 @@ bool Is_Auto_Repeat(const QKeyEvent& event)
     }
     return event.isAutoRepeat()
            || (event.timestamp() != 0 && event.key() == released_key && event.timestamp() == released_at);
+}
+
+void Send_Key(QObject& receiver, int key_code, bool down)
+{
+    int key = Qt::Key_unknown;
+    QString text;
+    switch (key_code) {
+    case Key_Code_Z: key = Qt::Key_Z, text = QStringLiteral("z"); break;
+    case Key_Code_Left: key = Qt::Key_Left; break;
+    case Key_Code_Right: key = Qt::Key_Right; break;
+    case Key_Code_Enter: key = Qt::Key_Return, text = QStringLiteral("\r"); break;
+    case Key_Code_Escape: key = Qt::Key_Escape, text = QStringLiteral("\x1b"); break;
+    default: break;
+    }
+    QKeyEvent event(down ? QEvent::KeyPress : QEvent::KeyRelease, key, Qt::NoModifier, text);
+    QCoreApplication::sendEvent(&receiver, &event);
 }

@@ -37,6 +37,6 @@ TEST(Install, Tree_And_Package_Hold_What_The_Readme_Promises)
     }
     EXPECT_EQ(run("desktop-file-validate", {prefix.filePath(files[3])}), "0:");
     EXPECT_EQ(run("appstreamcli", {"validate", "--no-net", prefix.filePath(files[4])}).find("0:"), 0);
-    EXPECT_EQ(run("dpkg-deb", {"--field", deb, "Depends"}), "0:libqt6widgets6, libqt6multimedia6, fonts-ipafont-gothic\n");
+    EXPECT_EQ(run("dpkg-deb", {"--field", deb, "Depends"}), "0:libqt6widgets6, libqt6multimedia6, libsdl2-2.0-0, fonts-ipafont-gothic\n");
 }
 }  // namespace
