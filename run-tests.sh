@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds everything and runs every test headless (installing the Debian packages first when run
-# as root). The tests without a window (the rules, the core, the blit and the shell) run once more
-# under AddressSanitizer and UndefinedBehaviorSanitizer.
+# as root). The tests that need no X server (the rules, the core, the shell, the dialogs and the
+# game window offscreen) run once more under AddressSanitizer and UndefinedBehaviorSanitizer.
 set -euo pipefail
 cd "$(dirname "$0")"
 source scripts/ensure-packages.sh
@@ -16,6 +16,7 @@ ctest --test-dir build --output-on-failure -j"$jobs"
 
 cmake -S . -B build-sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug -DDELVANO_SANITIZE=ON \
   -DBUILD_TESTING=ON >/dev/null
-cmake --build build-sanitize -j"$jobs" --target rules_tests core_tests display_tests shell_tests
+cmake --build build-sanitize -j"$jobs" --target rules_tests core_tests shell_tests dialogs_tests \
+  game_window_tests
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
   ctest --test-dir build-sanitize --output-on-failure -j"$jobs" -L sanitize

@@ -1,8 +1,16 @@
-// What the README promises of `cmake --install` and `cpack -G DEB` from this build, validated.
+// The built program: what the README promises of `cmake --install` and `cpack -G DEB`, validated
+// (the effects installed are plain 16-bit PCM, audible and not too short, the icons at their
+// sizes), and a quit on a real desktop with an effect still sounding.
+#include "desktop/live_desktop.h"
+#include "shell/settings_file.h"
+#include "state/module1.h"
+
 #include <QDir>
 #include <QFileInfo>
+#include <QImage>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QtEndian>
 
 #include <gtest/gtest.h>
 
@@ -16,27 +24,67 @@ std::string run(const QString& program, const QStringList& args)
     const bool ended = process.waitForFinished(300000) && process.exitStatus() == QProcess::NormalExit;
     return std::to_string(ended ? process.exitCode() : -1) + ":" + process.readAll().toStdString();
 }
+// "PCM16 <peak> <ms>" for a WAV file, whose header must describe it exactly.
+std::string effect(const QString& path)
+{
+    QFile file(path);
+    const QByteArray b = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray(44, 0);
+    auto u16 = [&](int at) { return int(qFromLittleEndian<quint16>(b.constData() + at)); };
+    auto u32 = [&](int at) { return int(qFromLittleEndian<quint32>(b.constData() + at)); };
+    if (b.left(4) + b.mid(8, 8) + b.mid(36, 4) != "RIFFWAVEfmt data" || u32(4) + 8 != b.size() ||
+        u32(40) + 44 != b.size() || u16(20) != 1 || u16(34) != 16 || u32(28) != u32(24) * u16(22) * 2)
+        return "not a plain WAV";
+    int peak = 0;
+    for (int at = 44; at + 1 < b.size(); at += 2)
+        peak = std::max(peak, std::abs(int(qint16(u16(at)))));
+    return "PCM16 " + std::string(peak > 32767 / 3 ? "loud" : "faint") + (u32(40) > u32(28) / 20 ? "" : " short");
+}
 TEST(Install, Tree_And_Package_Hold_What_The_Readme_Promises)
 {
     QTemporaryDir prefix, out;
     ASSERT_EQ(run(DELVANO_CMAKE, {"--install", DELVANO_BUILD_DIR, "--prefix", prefix.path()}).find("0:"), 0);
     ASSERT_EQ(run(DELVANO_CPACK, {"-G", "DEB", "-B", out.path(), "--config",
                                   DELVANO_BUILD_DIR "/CPackConfig.cmake"}).find("0:"), 0);
-    const QString id = "io.github.delvano.Delvano", deb = out.filePath(QDir(out.path()).entryList({"*.deb"}).value(0));
+    const QString id = "io.github.delvano.Delvano";
+    const QString deb = out.filePath(QDir(out.path()).entryList({"*.deb"}).value(0));
     QStringList files = {"bin/delvano", "lib/delvano/delvano", "lib/delvano/Readme.txt",
                          "share/applications/" + id + ".desktop", "share/metainfo/" + id + ".metainfo.xml"};
-    for (const char* effect : {"Dam", "Dig", "Stone", "Gold", "Life", "Special", "Schop", "Hight", "Over", "Out"})
-        files << QStringLiteral("lib/delvano/%1.wav").arg(effect);
+    for (QString effect : {"Dam", "Dig", "Stone", "Gold", "Life", "Special", "Schop", "Hight", "Over", "Out"})
+        files << "lib/delvano/" + effect + ".wav";
     for (int size : {16, 32, 48, 64, 128, 256})
         files << QStringLiteral("share/icons/hicolor/%1x%1/apps/%2.png").arg(size).arg(id);
     const std::string packed = run("dpkg-deb", {"--contents", deb});
     for (const QString& file : files) {
         const QFileInfo installed(prefix.filePath(file));
-        EXPECT_TRUE(installed.isFile() && installed.isExecutable() == file.endsWith("delvano")) << file.toStdString();
-        EXPECT_NE(packed.find(" ./usr/" + file.toStdString() + "\n"), std::string::npos) << file.toStdString();
+        const std::string name = file.toStdString();
+        EXPECT_TRUE(installed.isFile() && installed.isExecutable() == file.endsWith("delvano")) << name;
+        EXPECT_NE(packed.find(" ./usr/" + name + "\n"), std::string::npos) << name;
+        if (file.endsWith(".wav"))
+            EXPECT_EQ(effect(installed.filePath()), "PCM16 loud") << name;
+        if (file.endsWith(".png"))
+            EXPECT_EQ(QImage(installed.filePath()).width(), file.section('/', 3, 3).section('x', 0, 0).toInt());
     }
     EXPECT_EQ(run("desktop-file-validate", {prefix.filePath(files[3])}), "0:");
     EXPECT_EQ(run("appstreamcli", {"validate", "--no-net", prefix.filePath(files[4])}).find("0:"), 0);
-    EXPECT_EQ(run("dpkg-deb", {"--field", deb, "Depends"}), "0:libqt6widgets6, libqt6multimedia6, libsdl2-2.0-0, fonts-ipafont-gothic\n");
+    EXPECT_EQ(run("dpkg-deb", {"--field", deb, "Depends"}),
+              "0:libqt6widgets6, libqt6multimedia6, libsdl2-2.0-0, fonts-ipafont-gothic\n");
+}
+TEST(Built_Game, QuitsCleanlyWhileAnEffectStillSounds)
+{
+    Live_Desktop desktop({.window_manager = true, .sound_server = true});
+    ASSERT_EQ(desktop.error(), "");
+    Reset_Module1();
+    Wait_Value.fill(0);
+    ASSERT_TRUE(Settings_Save(desktop.program_dir() + "/Delvano.ini", true));
+    ASSERT_TRUE(desktop.start_game());
+    // Z starts a game, and held on it digs the soil beside the digger: "Dig" sounds.
+    desktop.run("xdotool", {"keydown", "z"});
+    ASSERT_TRUE(Live_Desktop::wait_until(
+        [&] { return !desktop.run("pactl", {"list", "short", "sink-inputs"}).isEmpty(); }));
+    desktop.run("xdotool", {"keyup", "z", "key", "alt+g", "x"});
+    EXPECT_EQ(desktop.wait_for_exit(), 0);
+    bool sound = false;
+    EXPECT_EQ(Settings_Load(desktop.program_dir() + "/Delvano.ini", sound), Load_Result::Loaded);
+    EXPECT_TRUE(sound);
 }
 }  // namespace

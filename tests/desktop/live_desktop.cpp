@@ -64,14 +64,15 @@ QProcessEnvironment Live_Desktop::environment() const
     return env;
 }
 
-bool Live_Desktop::start_game(const QProcessEnvironment& env)
+bool Live_Desktop::start_game()
 {
-    game_.setProcessEnvironment(env.isEmpty() ? environment() : env);
+    game_.setProcessEnvironment(environment());
     game_.setWorkingDirectory(program_dir());
     game_.setProcessChannelMode(QProcess::ForwardedChannels);
     game_.start(program_dir() + "/delvano", {});
-    game_window_ = game_.waitForStarted() ? find_window("^でるぼん$", 10000) : QString();
-    return !game_window_.isEmpty();
+    const QString pid = QString::number(game_.processId());
+    return game_.waitForStarted() &&
+           !run("xdotool", {"search", "--sync", "--onlyvisible", "--pid", pid, "--name", "^でるぼん$"}).isEmpty();
 }
 
 std::optional<int> Live_Desktop::wait_for_exit(int timeout_ms)
@@ -79,16 +80,6 @@ std::optional<int> Live_Desktop::wait_for_exit(int timeout_ms)
     if (game_.state() != QProcess::NotRunning && !game_.waitForFinished(timeout_ms))
         return std::nullopt;
     return game_.exitStatus() == QProcess::NormalExit ? game_.exitCode() : -1;
-}
-
-QString Live_Desktop::find_window(const QString& title_pattern, int timeout_ms)
-{
-    const QStringList search{"search", "--all", "--onlyvisible", "--pid", QString::number(game_.processId()),
-                             "--name", title_pattern};
-    QString found;
-    const auto seen = [&] { return !(found = run("xdotool", search).section('\n', 0, 0).trimmed()).isEmpty(); };
-    wait_until(seen, timeout_ms);
-    return found;
 }
 
 QString Live_Desktop::xprop(const QString& window, const char* property)

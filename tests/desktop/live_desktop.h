@@ -22,10 +22,8 @@ public:
     // The copy of the program folder the game runs in (HOME is its parent): the test's own Delvano.ini.
     QString program_dir() const { return scratch_.filePath("Delvano"); }
     // Starts the game and waits for its window "でるぼん"; false when it never appeared.
-    bool start_game(const QProcessEnvironment& env = {});  // empty: environment()
-    const QString& game_window() const { return game_window_; }
+    bool start_game();
     std::optional<int> wait_for_exit(int timeout_ms = 10000);  // -1 for a crash, nothing while it runs
-    QString find_window(const QString& title_pattern, int timeout_ms = 5000);  // the game's; or empty
     // What xprop prints after the property's name and type; empty when it is not set.
     QString xprop(const QString& window, const char* property);
     QRect outer_frame(const QString& window);  // with the window manager's frame, root coordinates
@@ -35,7 +33,7 @@ public:
 
 private:
     QTemporaryDir scratch_;
-    QString display_, error_, game_window_;
+    QString display_, error_;
     QProcess xvfb_, window_manager_, sound_server_, game_;
     bool with_sound_ = false;
 };

@@ -23,7 +23,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
 Live_Desktop* desktop = nullptr;  // brought up by main, before the application connects to it
 
 void xdotool(const QString& keys) { desktop->run("xdotool", keys.split(' ')); }
@@ -34,7 +33,7 @@ bool above(const QWidget* upper, const QWidget* lower)
 {
     const QStringList stack =
         desktop->xprop("-root", "_NET_CLIENT_LIST_STACKING").remove("window id # ").split(", ");
-    return stack.indexOf(hex(upper)) > stack.indexOf(hex(lower)) && stack.indexOf(hex(lower)) >= 0;
+    return stack.indexOf(hex(lower)) >= 0 && stack.indexOf(hex(upper)) > stack.indexOf(hex(lower));
 }
 // The window manager names a window active a moment before the X server moves the keyboard to
 // it; a key pressed in between would go nowhere.
@@ -42,14 +41,6 @@ bool has_keyboard(const QWidget* window)
 {
     return desktop->xprop("-root", "_NET_ACTIVE_WINDOW").endsWith(hex(window)) &&
            desktop->run("xdotool", {"getwindowfocus"}).trimmed() == id(window);
-}
-template <class Dialog>
-Dialog* open_dialog()
-{
-    for (QWidget* window : QApplication::topLevelWidgets())
-        if (auto* dialog = qobject_cast<Dialog*>(window); dialog && dialog->isVisible())
-            return dialog;
-    return nullptr;
 }
 
 // The game's main loop runs while the steps take turns: each waits for its condition, then acts.
@@ -99,9 +90,12 @@ TEST_P(Menu_Dialogs, OpenAboveTheGameAndHandTheKeysBackOnEsc)
     const auto fixed = [&](QWidget* w) {
         return !desktop->xprop(id(w), "_NET_WM_ALLOWED_ACTIONS").contains(resizing);
     };
+    std::string held;
     const size_t done = Play(window, {
-        {[] { return true; }, [] { xdotool("keydown Left"); }},  // released while the dialog has the keys
-        {[] { return Digger_Dir == Facing_Left; }, [&] { xdotool(GetParam().keys); }},
+        {[] { return true; }, [] { xdotool("keydown Left"); }},
+        // All three keys held as the dialog takes the keyboard, and let go while it has it.
+        {[] { return Digger_Dir == Facing_Left; },
+         [&] { xdotool(QString("keydown z keydown Right ") + GetParam().keys); }},
         {[&] { return (dialog = QApplication::activeWindow()) != &window && dialog && has_keyboard(dialog); },
          [&] {
              EXPECT_EQ(title(dialog), GetParam().title);
@@ -109,12 +103,13 @@ TEST_P(Menu_Dialogs, OpenAboveTheGameAndHandTheKeysBackOnEsc)
              EXPECT_TRUE(fixed(dialog) && fixed(&window));  // never maximised or resized
              offset = desktop->outer_frame(id(dialog)).topLeft();
              offset -= desktop->outer_frame(id(&window)).topLeft();
-             xdotool("keyup Left key Escape");
+             xdotool("keyup Left keyup z keyup Right key Escape");
          }},
-        {[&] { return has_keyboard(&window); }, [] { xdotool("keydown Right"); }},
+        {[&] { return has_keyboard(&window); }, [&] { held = Key_State, xdotool("keydown Right"); }},
         {[] { return Digger_Dir == Facing_Right; }, [] { xdotool("keyup Right"); }},  // a held ← would win
     });
     EXPECT_EQ(done, 5u);
+    EXPECT_EQ(held, "000");  // none of them goes on by itself
     EXPECT_EQ(title(&window), "でるぼん");
     EXPECT_EQ(offset, GetParam().frame_offset);
 }
@@ -152,7 +147,7 @@ TEST_F(Live_Game, AKeyHeldThroughARankingEndingTypesNothingAndStartsNothing)
              xdotool("keydown Right");
          }},
         {[] { return Game_Mode == Mode_Game_Over; }, [] { xdotool("keyup Right keydown z"); }},
-        {[&] { return (dialog = open_dialog<Form4>()); }, [&] { z.at = dialog->Text1, z.count = 0; }},
+        {[&] { return (dialog = shown<Form4>()); }, [&] { z.at = dialog->Text1, z.count = 0; }},
         {[&] { return z.count >= 2; }, [&] {
              EXPECT_EQ(dialog->Text1->text(), "me");  // the repeats typed nothing
              EXPECT_EQ(title(dialog), "でるぼん ハイスコア");
@@ -166,7 +161,7 @@ TEST_F(Live_Game, AKeyHeldThroughARankingEndingTypesNothingAndStartsNothing)
              z.at = window.Picture2, z.count = 0;
              xdotool(QString("mousemove %1 %2 click 1").arg(button.x()).arg(button.y()));
          }},
-        {[&] { return !open_dialog<Form4>() && z.count >= 2; }, [&] {
+        {[&] { return !shown<Form4>() && z.count >= 2; }, [&] {
              after_dialog = Game_Mode == Mode_Playing ? "a game started" : "the ending's look";
              xdotool("keyup z key space");
          }},
@@ -178,7 +173,6 @@ TEST_F(Live_Game, AKeyHeldThroughARankingEndingTypesNothingAndStartsNothing)
     EXPECT_EQ(Score_Table[0].Name + " " + std::to_string(Score_Table[0].Score), "me 600");
     EXPECT_EQ(caption, QRect(59, 100, 123, 17));  // "ゲームオーバー" in its 21 px bold face
 }
-
 }  // namespace
 
 int main(int argc, char** argv)

@@ -9,6 +9,7 @@
 #include "rules/sequence.h"
 #include "shell/settings_file.h"
 #include "state/module1.h"
+#include "support/look.h"
 #include "support/table.h"
 
 #include <QApplication>
@@ -26,7 +27,6 @@
 #include <unistd.h>
 
 namespace {
-
 // Nothing_More: the player's last change (the sound switch, or the name dialog closed) and no end
 // at all, as a SIGKILL or a lost X server leaves the run. Signal_Over_Message: the save fails, and
 // the signal comes while its message is open.
@@ -57,15 +57,6 @@ std::string saved_table(const QString& path)
     return table + (lines[1] == "\"1\"" ? " sound" : "");
 }
 
-template <class Dialog>
-Dialog* open_dialog()
-{
-    for (QWidget* top : QApplication::topLevelWidgets())
-        if (auto* dialog = qobject_cast<Dialog*>(top); dialog && dialog->isVisible())
-            return dialog;
-    return nullptr;
-}
-
 // The clock passes every deadline at once; the third wait of the ending runs the test's step.
 struct Scripted_Host final : Pacing_Host {
     double now = 0;
@@ -88,7 +79,7 @@ void end_run(Form1& window, const Ending& e)
     if (e.how == How::Signal)
         raise(e.signal);
     else if (e.how == How::Nothing_More)
-        e.when == When::Playing ? window.mnuO2->trigger() : void(open_dialog<Form4>()->close());
+        e.when == When::Playing ? window.mnuO2->trigger() : void(shown<Form4>()->close());
     else if (e.how == How::Signal_Over_Message)
         QTimer::singleShot(0, [&] { raise(e.signal); }), window.close();  // fires in the box's loop
     else
@@ -121,13 +112,13 @@ std::string run_in_process(const Ending& e, const QString& file)
         if (e.when != When::Playing)
             window.Game_Over();
     } catch (const Overtaken&) {}
-    if (Form3* version = open_dialog<Form3>())
+    if (Form3* version = shown<Form3>())
         version->close();
-    if (Form4* name = open_dialog<Form4>())
+    if (Form4* name = shown<Form4>())
         name->Text1->setText("ねこ");
-    EXPECT_EQ(window.isEnabled(), !open_dialog<Form4>());  // locked for as long as a dialog is open
+    EXPECT_EQ(window.isEnabled(), !shown<Form4>());  // locked for as long as a dialog is open
     QTimer guard;  // a message nobody can answer fails the row instead of hanging it
-    guard.callOnTimeout([] { open_dialog<QMessageBox>()->close(); });
+    guard.callOnTimeout([] { shown<QMessageBox>()->close(); });
     guard.start(3000);
     QElapsedTimer clock;
     clock.start();
@@ -216,5 +207,4 @@ const Ending Ending_Rows[] = {
     {"SigtermWithNewerConfigFile", Signal, When::Both_Files, SIGTERM, "Z 900 A 500 B 300"},
 };
 INSTANTIATE_TABLE(, Run_Endings, Ending_Rows);
-
 }  // namespace

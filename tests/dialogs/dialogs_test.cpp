@@ -62,19 +62,15 @@ TEST_P(High_Score, Place_Colour_And_Name)
     EXPECT_EQ(table, row.table);
 }
 const Score_Row Score_Rows[] = {
-    {"first", 600, "ハイスコアおめでとう！|１位|６００ｐ", 1, Yellow, -12, 112, "Mio",
-     "Mio 600,A 500,B 300,"},
+    {"first", 600, "ハイスコアおめでとう！|１位|６００ｐ", 1, Yellow, -12, 112, "Mio", "Mio 600,A 500,B 300,"},
     {"tie_with_the_first", 500, "スコア更新おめでとう！|２位|５００ｐ", 10, White, 16, 96, "",
      "A 500,last 500,B 300,"},
     {"tie_with_the_second", 300, "スコア更新おめでとう！|３位|３００ｐ", 0, {}, -16, 112, "ABCDEFGHIJKL",
      "A 500,B 300,ABCDEFGHIJ 300,"},
-    {"third", 101, "スコア更新おめでとう！|３位|１０１ｐ", 11, Yellow, 16, 112, "",
-     "A 500,B 300,last 101,"},
-    {"second", 301, "スコア更新おめでとう！|２位|３０１ｐ", 12, Orange, 16, 64, "Mio",
-     "A 500,Mio 301,B 300,"},
+    {"third", 101, "スコア更新おめでとう！|３位|１０１ｐ", 11, Yellow, 16, 112, "", "A 500,B 300,last 101,"},
+    {"second", 301, "スコア更新おめでとう！|２位|３０１ｐ", 12, Orange, 16, 64, "Mio", "A 500,Mio 301,B 300,"},
     // Another copy saved better scores while the ending ran: none of them is pushed out.
-    {"no_longer_ranks", 100, "スコア更新おめでとう！|４位|１００ｐ", 0, {}, -16, 112, "Mio",
-     "A 500,B 300,C 100,"},
+    {"no_longer_ranks", 100, "スコア更新おめでとう！|４位|１００ｐ", 0, {}, -16, 112, "Mio", "A 500,B 300,C 100,"},
 };
 INSTANTIATE_TABLE(Table, High_Score, Score_Rows);
 

@@ -4,6 +4,7 @@
 #include "game_window/form1.h"
 #include "state/module1.h"
 #include "state/random_source.h"
+#include "support/look.h"
 #include "support/table.h"
 
 #include <QApplication>
@@ -32,13 +33,7 @@ bool comes_true(const std::function<bool()>& condition)
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
     return condition();
 }
-std::string state()
-{
-    bool dialog = false;
-    for (QWidget* top : QApplication::topLevelWidgets())
-        dialog |= qobject_cast<Game_Dialog*>(top) && top->isVisible();
-    return std::to_string(Game_Mode) + ":" + Key_State + (dialog ? "+" : "");
-}
+std::string state() { return std::to_string(Game_Mode) + ":" + Key_State + (shown<Game_Dialog>() ? "+" : ""); }
 
 class Controller : public testing::TestWithParam<Pad_Row> {};
 TEST_P(Controller, Plays_As_The_Keys_It_Stands_For)

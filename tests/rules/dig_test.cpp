@@ -13,7 +13,6 @@
 #include <algorithm>
 
 namespace {
-
 const char* const All_Soil = "111111111111111\n111111111111111\n111111111111111";
 
 // A column at each end of every range of a column's draw, then three inside.
@@ -126,5 +125,4 @@ TEST_P(Dig_Reach, TakesTheSoilCellsTheShovelReaches)
     }
 }
 INSTANTIATE_TABLE(Rules, Dig_Reach, Mask_Rows);
-
 }  // namespace

@@ -9,7 +9,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
 const char* const Soil = "111111111111111";
 const char* const Open = "000000000000000";
 constexpr int Normal = Shovel_Normal, Power = Shovel_Power, Long = Shovel_Long, Large = Shovel_Large;
@@ -94,16 +93,11 @@ INSTANTIATE_TABLE(Rules_Squeeze, Arrival, Squeeze_Rows);
 // Rows 0, 1, 2, 3 and 15 as the map is repainted after the transformation.
 struct Transform_Row : Named_Row { double u; const char* rows; };
 const Transform_Row Transform_Rows[] = {
-    {"soil_vanishes", Low(0, 6),
-     "000000000000002 000006000000000 000000000000000 023456789000000 900000000000000"},
-    {"soil_to_gold", High(1, 6),
-     "000000000000002 000006000000000 333333333333333 323456789000000 900000000000003"},
-    {"soil_to_life", Low(2, 6),
-     "000000000000002 000006000000000 444444444444444 423456789000000 900000000000004"},
-    {"items_vanish", High(3, 6),
-     "000000000000000 000000000000000 111111111111111 100000000000000 000000000000001"},
-    {"items_to_gold", Low(4, 6),
-     "000000000000003 000003000000000 111111111111111 133333333000000 300000000000001"},
+    {"soil_vanishes", Low(0, 6), "000000000000002 000006000000000 000000000000000 023456789000000 900000000000000"},
+    {"soil_to_gold", High(1, 6), "000000000000002 000006000000000 333333333333333 323456789000000 900000000000003"},
+    {"soil_to_life", Low(2, 6), "000000000000002 000006000000000 444444444444444 423456789000000 900000000000004"},
+    {"items_vanish", High(3, 6), "000000000000000 000000000000000 111111111111111 100000000000000 000000000000001"},
+    {"items_to_gold", Low(4, 6), "000000000000003 000003000000000 111111111111111 133333333000000 300000000000001"},
     {"items_to_life", High(5, 6),
      "000000000000004 000004000000000 111111111111111 144444444000000 400000000000001"},
 };
@@ -126,5 +120,4 @@ TEST_P(Special_Item, TransformsEveryRowOfTheMap)
     EXPECT_EQ(rows, GetParam().rows);
 }
 INSTANTIATE_TABLE(Rules, Special_Item, Transform_Rows);
-
 }  // namespace

@@ -1,7 +1,7 @@
 // What the player sees: grabs of the real widgets, compared with the shipped pictures.
 #pragma once
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QImage>
 #include <QWidget>
 
@@ -12,6 +12,15 @@ inline QImage shipped(const char* picture)
 {
     return QImage(QStringLiteral(DELVANO_ASSET_DIR "/pictures/%1.png").arg(QLatin1String(picture)))
         .convertToFormat(QImage::Format_RGB32);
+}
+// The window of that kind the player sees now, if any.
+template <class Window>
+Window* shown()
+{
+    for (QWidget* top : QApplication::topLevelWidgets())
+        if (auto* window = qobject_cast<Window*>(top); window && window->isVisible())
+            return window;
+    return nullptr;
 }
 inline QImage sheet_cell(int x, int y) { return shipped("sheet").copy(x, y, 16, 16); }
 inline QImage seen(QWidget& widget)
@@ -44,29 +53,30 @@ inline bool is_ink(QColor c, QColor colour)
            std::abs(c.hsvSaturation() - colour.hsvSaturation()) < 8;
 }
 
-inline int pixels_of(const QImage& shot, QRect area, QColor colour)
-{
-    int count = 0;
-    for (int y = area.top(); y <= area.bottom(); ++y)
-        for (int x = area.left(); x <= area.right(); ++x)
-            count += is_ink(shot.pixelColor(x, y), colour);
-    return count;
-}
-
 inline void PrintTo(const QRect& r, std::ostream* os)
 {
     *os << "{" << r.x() << ", " << r.y() << ", " << r.width() << ", " << r.height() << "}";
 }
 
-// The smallest rectangle within the area holding every pixel that is_drawn(x, y) marks: where a
-// label's glyphs stand and how tall they are.
+// How many pixels within the area is_drawn(x, y) marks, and the smallest rectangle holding them:
+// where a label's glyphs stand and how tall they are.
 template <class Predicate>
-QRect ink_box(QRect area, Predicate is_drawn)
+QRect ink_box(QRect area, Predicate is_drawn, int* count = nullptr)
 {
     QRect box;
-    for (int y = area.top(); y <= area.bottom(); ++y)
-        for (int x = area.left(); x <= area.right(); ++x)
-            if (is_drawn(x, y))
-                box |= QRect(x, y, 1, 1);
+    for (int i = 0; i < area.width() * area.height(); ++i) {
+        const int x = area.x() + i % area.width(), y = area.y() + i / area.width();
+        if (!is_drawn(x, y))
+            continue;
+        box |= QRect(x, y, 1, 1);
+        if (count)
+            ++*count;
+    }
     return box;
+}
+inline int pixels_of(const QImage& shot, QRect area, QColor colour)
+{
+    int count = 0;
+    ink_box(area, [&](int x, int y) { return is_ink(shot.pixelColor(x, y), colour); }, &count);
+    return count;
 }

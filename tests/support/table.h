@@ -9,23 +9,14 @@
 #include <ostream>
 #include <string>
 
-struct Named_Row {
-    const char* name;
-};
+struct Named_Row { const char* name; };
 
 // Found through the row's base wherever the row is declared.
-template <class Row>
-    requires std::derived_from<Row, Named_Row>
-void PrintTo(const Row& row, std::ostream* os)
-{
-    *os << row.name;
-}
+template <class Row> requires std::derived_from<Row, Named_Row>
+void PrintTo(const Row& row, std::ostream* os) { *os << row.name; }
 
 template <class Row>
-std::string Row_Name(const testing::TestParamInfo<Row>& info)
-{
-    return info.param.name;
-}
+std::string Row_Name(const testing::TestParamInfo<Row>& info) { return info.param.name; }
 
 // One test of the suite for each row of the table, named after the row.
 #define INSTANTIATE_TABLE(prefix, suite, rows) \

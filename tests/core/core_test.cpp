@@ -1,0 +1,218 @@
+// What the core decides: a key by game mode (one row per case of the key policy the handlers carry
+// out); one pass of the main loop and its yield (the modes, the priority of the held keys, what a
+// turn or a step does by the cells beside the digger and the field's edges); and the new game
+// command's entry (play look, fresh game, whole map, the digger dropping into row 1); Wait_Prog
+// against a clock that moves one step each time the game yields.
+#include "core/key_codes.h"
+#include "core/key_policy.h"
+#include "core/main_loop.h"
+#include "core/new_game.h"
+#include "core/pacing.h"
+#include "rules/cell_codes.h"
+#include "state/module1.h"
+#include "state/random_source.h"
+#include "support/map_text.h"
+#include "support/recording_screen.h"
+#include "support/table.h"
+
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <stdexcept>
+
+namespace {
+// key: mode, code, repeat, Alt
+struct Key_Row : Named_Row { Key_Target target; bool down; Key_Event key; Key_Effect effect; };
+constexpr Key_Target Digger_Box = Key_Target::Picture2, Title = Key_Target::Picture5;
+constexpr int Idle = Mode_Idle, Playing = Mode_Playing, Ending = Mode_Game_Over;
+constexpr int Z = Key_Code_Z, Left = Key_Code_Left, Right = Key_Code_Right, H = Key_Code_A + 7;
+constexpr Key_Effect None = Key_Effect::None, Start = Key_Effect::Start_Game;
+constexpr Key_Effect Hold = Key_Effect::Hold_Flag, Drop = Key_Effect::Drop_Flag;
+const Key_Row Key_Rows[] = {
+    // Playing: the three keys hold their flags, repeats and Alt included; real releases drop them.
+    {"z_holds", Digger_Box, true, {Playing, Z}, Hold},
+    {"left_repeat_with_alt_holds", Digger_Box, true, {Playing, Left, true, true}, Hold},
+    {"space_does_nothing_in_play", Digger_Box, true, {Playing, Key_Code_Space}, None},
+    {"right_released", Digger_Box, false, {Playing, Right}, Drop},
+    {"repeat_release_keeps_z", Digger_Box, false, {Playing, Z, true}, None},
+    {"ending_ignores_keys", Digger_Box, true, {Ending, Key_Code_Space}, None},
+    // Idle, or just after the high-score dialog: only a fresh press of a real key starts a game.
+    {"z_starts_after_a_game", Digger_Box, true, {Idle, Z}, Start},
+    {"space_starts_after_the_name", Digger_Box, true, {Mode_High_Score_Closed, Key_Code_Space}, Start},
+    {"repeat_starts_nothing", Digger_Box, true, {Idle, Z, true}, None},
+    {"alt_starts_nothing", Digger_Box, true, {Idle, Key_Code_Alt, false, true}, None},
+    {"alt_letter_starts_nothing", Digger_Box, true, {Idle, H, false, true}, None},
+    {"shift_starts_nothing", Digger_Box, true, {Mode_High_Score_Closed, Key_Code_Shift}, None},
+    {"windows_starts_nothing", Digger_Box, true, {Idle, Key_Code_Windows}, None},
+    {"num_lock_starts_nothing", Digger_Box, true, {Idle, Key_Code_Num_Lock}, None},
+    // The title picture: in any mode, with the same exceptions.
+    {"title_space_starts", Title, true, {Ending, Key_Code_Space}, Start},
+    {"title_repeat_starts_nothing", Title, true, {Idle, Z, true}, None},
+    {"title_control_starts_nothing", Title, true, {Idle, Key_Code_Control}, None},
+    {"title_caps_lock_starts_nothing", Title, true, {Idle, Key_Code_Caps_Lock}, None},
+};
+
+class Key_Policy : public testing::TestWithParam<Key_Row> {};
+TEST_P(Key_Policy, DecidesWhatTheKeyDoes)
+{
+    const Key_Row& row = GetParam();
+    const Key_Effect effect =
+        row.down ? Key_Down_Effect(row.target, row.key) : Key_Up_Effect(row.target, row.key);
+    EXPECT_EQ(effect, row.effect);
+}
+INSTANTIATE_TABLE(Keys, Key_Policy, Key_Rows);
+
+struct Yield_Counter final : Pacing_Host {
+    int once = 0, idle = 0;
+    double Seconds() override { return 0; }
+    void Yield_Once() override { ++once; }
+    void Yield_Until(double) override { ++once; }
+    void Yield_Idle() override { ++idle; }
+};
+
+// The digger in column x over soil, the two cells beside it and, with hole, no soil under them.
+// after: column, facing, mode, then the first thing the pass drew or played and its first wait.
+struct Pass_Row : Named_Row {
+    int mode; const char* keys; int x, dir; const char* beside; bool hole; const char* after;
+};
+constexpr int L = Facing_Left, R = Facing_Right;
+const Pass_Row Pass_Rows[] = {
+    {"title_ignores_keys", Idle, "111", 5, R, "00", false, "5 1 0"},
+    {"game_over_sequence_ignores_keys", Mode_Game_Over, "111", 5, R, "00", false, "5 1 2"},
+    {"closed_high_score_dialog_refreshes_once", Mode_High_Score_Closed, "000", 5, R, "00", false, "5 1 0 states"},
+    {"no_key_held", Playing, "000", 5, R, "00", false, "5 1 1"},
+    {"dig", Playing, "100", 5, R, "00", false, "5 1 1 sound Dig wait 2"},
+    {"dig_before_both_arrows", Playing, "111", 5, R, "00", false, "5 1 1 sound Dig wait 2"},
+    {"nothing_to_dig_at_the_edge", Playing, "100", 15, R, "00", false, "15 1 1"},
+    {"right_onto_soil", Playing, "001", 5, R, "00", false, "6 1 1 digger 64,0 wait 0"},
+    {"right_over_a_hole", Playing, "001", 5, R, "00", true, "6 1 1 digger 64,32 wait 3"},
+    {"soil_blocks_right", Playing, "001", 5, R, "01", false, "5 1 1"},
+    {"soil_blocks_left", Playing, "010", 5, L, "10", false, "5 0 1"},
+    {"items_are_no_obstacle", Playing, "010", 5, L, "91", false, "4 0 1 digger 0,0 wait 0"},
+    {"left_edge", Playing, "010", 1, L, "00", false, "1 0 1"},
+    {"column_2_to_1", Playing, "010", 2, L, "00", false, "1 0 1 digger 0,0 wait 0"},
+    {"right_edge", Playing, "001", 15, R, "00", false, "15 1 1"},
+    {"column_14_to_15", Playing, "001", 14, R, "00", false, "15 1 1 digger 64,0 wait 0"},
+    {"left_turns_a_digger_facing_right", Playing, "010", 5, R, "11", false, "5 0 1 digger 48,0 wait 1"},
+    {"right_turns_a_digger_facing_left", Playing, "001", 15, L, "10", false, "15 1 1 digger 112,0 wait 1"},
+    {"both_arrows_step_left", Playing, "011", 5, L, "00", false, "4 0 1 digger 0,0 wait 0"},
+    {"both_arrows_turn_left", Playing, "011", 5, R, "00", false, "5 0 1 digger 48,0 wait 1"},
+    {"both_arrows_blocked_left", Playing, "011", 5, L, "10", false, "5 0 1"},
+};
+
+class Loop_Pass : public testing::TestWithParam<Pass_Row> {};
+TEST_P(Loop_Pass, DoesAtMostOneThingThenYields)
+{
+    const Pass_Row& row = GetParam();
+    Playing_At(row.x, row.dir, "000000000000000\n000000000000000\n111111111111111\n111111111111111");
+    for (int side : {0, 1}) {
+        Set_Char(Map_Line[1], row.x - 1 + 2 * side, row.beside[side]);
+        Set_Char(Map_Line[2], row.x - 1 + 2 * side, row.hole ? '0' : '1');
+    }
+    Game_Mode = row.mode, Key_State = row.keys;
+    Set_Random_Source([] { return 0.5; });  // whatever a dig, an item or a fall draws
+    Yield_Counter yields;
+    Pacing_Host* const before = Set_Pacing_Host(&yields);
+    Recording_Screen screen;
+    int asked = 0;
+    Run_Main_Loop(screen, [&] { return ++asked <= 2; });  // exactly one pass and its yield
+    Set_Pacing_Host(before), Set_Random_Source(nullptr);
+    const std::string first = screen.calls.empty() ? "" : " " + screen.calls.front();
+    const auto wait = std::find_if(screen.calls.begin(), screen.calls.end(),
+                                   [](const std::string& c) { return c.starts_with("wait"); });
+    EXPECT_EQ(std::to_string(Digger_X) + " " + std::to_string(Digger_Dir) + " " +
+                  std::to_string(Game_Mode) + first + (wait == screen.calls.end() ? "" : " " + *wait),
+              row.after);
+    // After an action the loop goes straight on, so a held key repeats; else it waits for events.
+    const std::pair once_idle(yields.once, yields.idle);
+    EXPECT_EQ(once_idle, first.empty() ? std::pair(0, 1) : std::pair(1, 0));
+}
+INSTANTIATE_TABLE(Main_Loop, Loop_Pass, Pass_Rows);
+
+TEST(New_Game_Command, DropsTheDiggerIntoRowOneAndLandsIt)
+{
+    Reset_Module1();
+    Map_Line.fill("999999999999999");
+    Game_Mode = Mode_Game_Over, Key_State = "101", Score_Table[Playing_Entry].Score = 77;
+    Shovel_Type = Shovel_Power, Shovel_Uses = 5;
+    Set_Random_Source([] { return 0.7; });  // every generated cell empty, no item
+    Recording_Screen screen;
+    std::vector<int> modes;
+    screen.on_wait = [&modes](int, int) { modes.push_back(Game_Mode); };
+    EXPECT_TRUE(
+        Run_New_Game(screen, [&] { screen.Log("play_look"); }, [&] { screen.Log("focus"); }));
+    Set_Random_Source(nullptr);
+    EXPECT_EQ(screen.Text(), R"(play_look, field_top 0, move 0,-16, digger 112,32, states, map_paint 1, yield, move 0,-12, wait 4
+move 0,-8, wait 4
+move 0,-4, wait 4
+move 0,0, wait 4
+move 0,4, wait 4
+move 0,8, wait 4
+move 0,12, wait 4
+move 0,16, wait 4
+digger 64,48, wait 5
+digger 80,48, wait 5
+digger 96,48, wait 5
+digger 112,48, wait 5
+digger 112,0, focus
+)");
+    EXPECT_EQ(modes, std::vector<int>(12, Mode_Playing));  // the keys count from the first frame on
+    const auto n = [](int32_t value) { return " " + std::to_string(value); };
+    EXPECT_EQ(Key_State + n(Digger_X) + n(Digger_Dir) + n(Life) + n(Score_Table[Playing_Entry].Score) +
+                  n(Shovel_Type) + n(Shovel_Uses), "000 1 1 10 0 0 0");
+    std::string map;
+    for (const std::string& row : Map_Line)
+        map += row;
+    EXPECT_EQ(map, std::string(30, '0') + std::string(15, '1') + std::string(13 * 15, '0'));
+}
+
+// Steps are powers of two, so a reading can land exactly on a deadline. The slot's value may
+// change after a given yield, as the wait settings dialog does.
+struct Wait_Row : Named_Row {
+    int slot; int32_t value; double start, step; int yields, changed_after = 0, changed_to = 0;
+};
+const Wait_Row Wait_Rows[] = {
+    {"zero_yields_once", Slot_Walk, 0, 1000, 0.25, 1},
+    {"one_waits_for_the_next_tick_even_on_a_fresh_one", Slot_Turn, 1, 2000, 1.0 / 256, 4},
+    {"two_waits_past_a_tenth", Slot_Dig, 2, 0, 0.0625, 2},
+    {"six_ends_only_after_half_a_second", Slot_Step_Into_Hole, 6, 0, 0.125, 5},
+    {"eleven_ends_only_after_one_second", Slot_Falling, 11, 0, 0.25, 5},
+    {"twenty_waits_past_1_9_seconds", Slot_Landing, 20, 0, 0.25, 8},
+    {"a_value_changed_during_the_wait_takes_effect", Slot_Other, 20, 0, 0.25, 2, 2, 3},
+    {"negative_returns_without_yielding", Slot_Walk, -3, 0, 0.25, 0},
+    {"most_negative_returns_without_yielding", Slot_Turn, INT_MIN, 1000, 1e7, 0},
+    {"largest_waits_its_whole_length", Slot_Dig, INT_MAX, 1000, 1e7, 22},
+};
+
+struct Stepping_Clock final : Pacing_Host {
+    const Wait_Row& row;
+    double now = row.start;
+    int yields = 0;
+
+    explicit Stepping_Clock(const Wait_Row& r) : row(r) {}
+    double Seconds() override { return now; }
+    void Yield_Once() override { Yield_Until(0); }
+    void Yield_Idle() override { Yield_Until(0); }
+    void Yield_Until(double) override
+    {
+        now += row.step;
+        if (++yields > 1000)
+            throw std::runtime_error("the wait never ends");
+        if (yields == row.changed_after)
+            Wait_Value[static_cast<size_t>(row.slot)] = row.changed_to;
+    }
+};
+
+class Wait_Prog_Value : public testing::TestWithParam<Wait_Row> {};
+TEST_P(Wait_Prog_Value, WaitsAsLongAsItsSlotSays)
+{
+    Wait_Value.fill(999);  // another slot read by mistake waits far too long
+    Wait_Value[static_cast<size_t>(GetParam().slot)] = GetParam().value;
+    Stepping_Clock clock(GetParam());
+    Pacing_Host* const before = Set_Pacing_Host(&clock);
+    EXPECT_NO_THROW(Wait_Prog(GetParam().slot));
+    Set_Pacing_Host(before);
+    EXPECT_EQ(clock.yields, GetParam().yields);
+}
+INSTANTIATE_TABLE(Pacing, Wait_Prog_Value, Wait_Rows);
+}  // namespace
