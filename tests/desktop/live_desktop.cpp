@@ -18,7 +18,9 @@ Live_Desktop::Live_Desktop(Live_Desktop_Options options) : with_sound_(options.s
         if (!QFile::copy(program + "/" + name, program_dir() + "/" + name))
             error_ += "cannot copy " + name + ". ";
     // -displayfd: the server picks a free display and writes its number once it takes clients.
-    xvfb_.start(tool_path("Xvfb"), {"-displayfd", "1", "-screen", "0", "800x600x24", "-nolisten", "tcp"});
+    // -noreset: by default the server resets whenever its last client leaves, and a window manager
+    // connecting just as a probe like xprop leaves is refused.
+    xvfb_.start(tool_path("Xvfb"), {"-displayfd", "1", "-noreset", "-screen", "0", "800x600x24", "-nolisten", "tcp"});
     QByteArray number;
     const QDeadlineTimer deadline(10000);
     while (!number.contains('\n') && xvfb_.waitForReadyRead(int(deadline.remainingTime())))

@@ -177,17 +177,22 @@ TEST_F(Live_Game, AKeyHeldThroughARankingEndingTypesNothingAndStartsNothing)
 
 int main(int argc, char** argv)
 {
-    Live_Desktop live({.window_manager = true, .sound_server = true});
-    if (!live.error().isEmpty())
-        return std::fprintf(stderr, "%s\n", qPrintable(live.error())), 1;
+    std::optional<Live_Desktop> live(Live_Desktop_Options{.window_manager = true, .sound_server = true});
+    if (!live->error().isEmpty())
+        return std::fprintf(stderr, "%s\n", qPrintable(live->error())), 1;
     for (const char* name : {"DISPLAY", "HOME", "XDG_RUNTIME_DIR"})
-        setenv(name, qPrintable(live.environment().value(name)), 1);
+        setenv(name, qPrintable(live->environment().value(name)), 1);
     setenv("QT_QPA_PLATFORM", "xcb", 1);
-    desktop = &live;
+    desktop = &*live;
     QApplication app(argc, argv);
     const Picture_Store pictures;
     Event_Loop_Pacing pacing;
     Set_Pacing_Host(&pacing);
     testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
+    const int result = RUN_ALL_TESTS();
+    // The desktop goes, and the process ends at once, as the game does: the sound back end's
+    // teardown now and then aborts after effects were played.
+    live.reset();
+    std::fflush(nullptr);
+    std::_Exit(result);
 }
