@@ -11,8 +11,8 @@
 #include "rules/cell_codes.h"
 #include "state/module1.h"
 #include "state/random_source.h"
-#include "support/map_text.h"
 #include "support/recording_screen.h"
+#include "support/stage.h"
 #include "support/table.h"
 
 #include <gtest/gtest.h>

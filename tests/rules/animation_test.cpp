@@ -6,9 +6,8 @@
 #include "rules/events.h"
 #include "rules/game_over.h"
 #include "rules/walk.h"
-#include "support/map_text.h"
 #include "support/recording_screen.h"
-#include "support/scripted_source.h"
+#include "support/stage.h"
 #include "support/table.h"
 
 #include <gtest/gtest.h>

@@ -4,8 +4,7 @@
 #include "rules/dig.h"
 #include "rules/stage_map.h"
 #include "state/module1.h"
-#include "support/map_text.h"
-#include "support/scripted_source.h"
+#include "support/stage.h"
 #include "support/table.h"
 
 #include <gtest/gtest.h>

@@ -1,9 +1,8 @@
 // Where the digger arrives: items, the squeeze after a fall into a slot, the special item.
 #include "rules/cell_codes.h"
 #include "rules/events.h"
-#include "support/map_text.h"
 #include "support/recording_screen.h"
-#include "support/scripted_source.h"
+#include "support/stage.h"
 #include "support/table.h"
 
 #include <gtest/gtest.h>

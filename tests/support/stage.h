@@ -1,14 +1,29 @@
-// The random source replaced by a script of u values. Drawing more than the script holds stops
-// the rule at once with an exception; drawing fewer fails the test as the source goes.
+// A game under way on a stage written as text, and the random source replaced by a script of u
+// values. Drawing more than the script holds stops the rule at once with an exception; drawing
+// fewer fails the test as the source goes.
 #pragma once
 
+#include "state/module1.h"
 #include "state/random_source.h"
 
 #include <gtest/gtest.h>
 
 #include <deque>
+#include <sstream>
 #include <stdexcept>
+#include <string>
 #include <vector>
+
+// Rows of fifteen digits, row 0 first; rows left out are empty space.
+inline void Playing_At(int x, int dir, const std::string& map)
+{
+    Reset_Module1();
+    Game_Mode = Mode_Playing, Life = Life_At_Start, Key_State = "000", Digger_X = x, Digger_Dir = dir;
+    std::istringstream lines(map);
+    std::string line;
+    for (std::string& row : Map_Line)
+        row = std::getline(lines, line) ? line : std::string(Field_Columns, '0');
+}
 
 // u just inside either end of the range where Int(u × n) = k: a changed n or boundary shows.
 inline double Low(int k, int n) { return (k + 0.001) / n; }
