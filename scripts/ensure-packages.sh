@@ -12,12 +12,12 @@ DELVANO_GAME_PACKAGES=(
   libsdl2-dev
 )
 
-# What the tests add: GoogleTest; an X server, xdotool, xprop and ImageMagick, with openbox and
-# PulseAudio, for the real-desktop tests; the desktop-file and AppStream validators and what
+# What the tests add: GoogleTest; an X server, xdotool and xprop, with openbox and PulseAudio,
+# for the real-desktop tests; the desktop-file and AppStream validators and what
 # cpack needs for the Debian package; XCB's headers for the benchmark's start-up meter.
 DELVANO_TEST_PACKAGES=(
   libgtest-dev libxcb1-dev
-  xvfb xdotool imagemagick
+  xvfb xdotool
   pulseaudio pulseaudio-utils openbox x11-utils
   desktop-file-utils appstream dpkg-dev file util-linux
 )
