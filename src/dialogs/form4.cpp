@@ -82,7 +82,8 @@ void Form4::Form_Load()
     // The game window was disabled when the dialog came into being.
     Tile_Background();
 
-    const int place = Insert_High_Score(Score_Table);
+    const int place = Enter_High_Score();
+    entered_ = Score_Table[Playing_Entry];
     Label1[0]->setText(Congratulation_Text(place));
     Label2_Tag = place;
     Label2[0]->setText(Place_Text(place));
@@ -107,8 +108,9 @@ void Form4::Unload_Steps()
     Timer1->stop();
     const std::string name = Text1->text().toStdString();
     Score_Table[Playing_Entry].Name = name;
+    // A save while the dialog was open may have moved the entry, or pushed it out.
     if (Label2_Tag < High_Score_Places)
-        Score_Table[Label2_Tag].Name = name;
+        Name_High_Score(entered_, name);
     Game_Mode = Mode_High_Score_Closed;
 }
 

@@ -4,6 +4,7 @@
 
 #include "dialogs/game_dialog.h"
 #include "display/surface.h"
+#include "state/module1.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -45,6 +46,8 @@ private:
     // frame 0..3 of the cheering cycle.
     void Draw_Dancer(Surface& box, int frame);
 
+    // The new score as it entered the table, under the name the box starts with.
+    Score_Entry entered_;
     // Keys pressed since the dialog opened; the repeats of any other key are a key held
     // through the end of the game, not typing.
     std::set<int> pressed_here_;

@@ -27,6 +27,8 @@ Form1::Form1()
     Build_Controls();
     Build_Menus();
     layout()->setSizeConstraint(QLayout::SetFixedSize);
+    save_retry_.setInterval(Save_Retry_Ms);
+    connect(&save_retry_, &QTimer::timeout, this, [this] { Save_Settings(); });
 }
 
 Form1::~Form1()

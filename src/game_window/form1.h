@@ -43,6 +43,8 @@ public:
     void Watch_Controllers();
     // Writes Delvano.ini with the table as it stands, taking in what another copy of the game
     // saved meanwhile, and shows the table written; false (after the message) when it failed.
+    // While another copy holds the file's lock the change waits, and goes to the disk as soon as
+    // the lock is free; the game plays on meanwhile.
     bool Save_Settings();
     // A change the player made (the sound switch, the waits, a score entered, the table
     // cleared) goes to the disk at once; during the end of the run, the end's save takes it.
@@ -132,7 +134,13 @@ private:
     void Centre_On_Screen();
     void Carry_Out(Key_Effect effect, int key_code);
 
+    // The end waits this long for another copy's lock, then tells of the failure.
+    static constexpr int End_Lock_Wait_Ms = 5000;
+    static constexpr int Save_Retry_Ms = 50;
+    bool Save_At_End();
+
     Effect_Bank effects_;
+    QTimer save_retry_;
     std::unique_ptr<Game_Controllers> controllers_;
     bool unloaded_ = false;
     int exit_status_ = 0;

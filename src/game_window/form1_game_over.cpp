@@ -39,8 +39,10 @@ public:
     void Open_High_Score_Dialog() override
     {
         auto* dialog = new Form4(&window_);
-        // The score and its name reach the file when the dialog closes.
+        // The score reaches the file as it enters the table, under the name the box starts with,
+        // so a run lost with the dialog open keeps it; the name follows when the dialog closes.
         Form1& window = window_;
+        window.Save_Change();
         QObject::connect(dialog, &Game_Dialog::Unloaded, &window,
                          [&window] { window.Save_Change(); });
         dialog->Open_At(QPoint(88, 40));

@@ -65,7 +65,7 @@ void Form1::Form_Unload()
     // score in the table.
     Enter_Overtaken_High_Score();
     ++Game_Serial;
-    exit_status_ = Save_Settings() ? 0 : 1;
+    exit_status_ = Save_At_End() ? 0 : 1;
 }
 
 void Form1::Watch_Session_End()
@@ -93,9 +93,24 @@ void Form1::Watch_Controllers()
 
 bool Form1::Save_Settings()
 {
-    const bool saved = Settings_Save(Settings_File, Sound_Switch());
+    const Save_Result saved = Settings_Save(Settings_File, Sound_Switch());
     States_Refresh();
-    return saved;
+    if (saved == Save_Result::Waiting && !unloaded_)
+        save_retry_.start();
+    else
+        save_retry_.stop();
+    return saved == Save_Result::Saved;
+}
+
+bool Form1::Save_At_End()
+{
+    save_retry_.stop();
+    // Never without the lock: a copy that holds it for longer hangs, and writing past it could
+    // replace that copy's newer file with an older table.
+    const Save_Result saved = Settings_Save(Settings_File, Sound_Switch(), End_Lock_Wait_Ms);
+    if (saved == Save_Result::Waiting)
+        Report_Settings_Save_Failure();
+    return saved == Save_Result::Saved;
 }
 
 void Form1::Save_Change()

@@ -1,5 +1,9 @@
 #include "rules/high_score_table.h"
 
+#include "rules/score_merge.h"
+
+#include <algorithm>
+
 bool Is_New_High_Score()
 {
     return Score_Table[Playing_Entry].Score > Score_Table[High_Score_Places - 1].Score;
@@ -20,10 +24,38 @@ int Insert_High_Score(std::array<Score_Entry, 4>& table)
     return place;
 }
 
+namespace {
+
+// The change made to the places in play, as a save will replay it on the table on disk.
+void change_places(const Score_Change& change)
+{
+    Score_List places(Score_Table.begin(), Score_Table.begin() + High_Score_Places);
+    Apply_Score_Change(places, change);
+    std::copy(places.begin(), places.end(), Score_Table.begin());
+    Unsaved_Score_Changes.push_back(change);
+}
+
+}  // namespace
+
+int Enter_High_Score()
+{
+    std::array<Score_Entry, 4> table = Score_Table;
+    const int place = Insert_High_Score(table);
+    if (place < High_Score_Places)
+        change_places({Score_Change::Kind::Entered, Score_Table[Playing_Entry], {}, {}});
+    return place;
+}
+
+void Name_High_Score(const Score_Entry& entered, const std::string& name)
+{
+    change_places({Score_Change::Kind::Named, entered, name, {}});
+}
+
 void Clear_High_Scores()
 {
-    for (int entry = 0; entry < High_Score_Places; ++entry)
-        Score_Table[entry] = Score_Entry{};
+    High_Scores emptied;
+    std::copy_n(Score_Table.begin(), High_Score_Places, emptied.begin());
+    change_places({Score_Change::Kind::Cleared, {}, {}, emptied});
 }
 
 void Enter_Overtaken_High_Score()
@@ -31,5 +63,5 @@ void Enter_Overtaken_High_Score()
     if (!High_Score_Pending)
         return;
     High_Score_Pending = false;
-    Insert_High_Score(Score_Table);
+    Enter_High_Score();
 }

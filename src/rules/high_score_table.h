@@ -1,9 +1,11 @@
-// The three-entry high-score table: who gets in, where, and the command that empties it.
+// The three-entry high-score table: who gets in, where, the name given, and the command that
+// empties it. Each change to the places is also noted in Unsaved_Score_Changes for the next save.
 #pragma once
 
 #include "state/module1.h"
 
 #include <array>
+#include <string>
 
 // A score only enters the table by beating the third place; a tie stays out.
 bool Is_New_High_Score();
@@ -13,6 +15,13 @@ bool Is_New_High_Score();
 // third place drops out. A score that beats no place any more (another copy of the game saved
 // better ones while its ending ran) leaves the table alone and gets place 3.
 int Insert_High_Score(std::array<Score_Entry, 4>& table);
+
+// Insert_High_Score on Score_Table, noted for the save when the score got a place.
+int Enter_High_Score();
+
+// The name typed for the entry this run entered, wherever that entry stands now; nothing when
+// it has left the table meanwhile.
+void Name_High_Score(const Score_Entry& entered, const std::string& name);
 
 // Empties places 0..2; entry 3, the game being played, goes on with its score.
 void Clear_High_Scores();

@@ -13,6 +13,7 @@ void Reset_Module1()
     Dig_Codes.clear();
     for (auto& entry : Score_Table)
         entry = Score_Entry{};
+    Unsaved_Score_Changes.clear();
     Life = Life_Min;
     Shovel_Type = 0;
     Shovel_Uses = 0;

@@ -5,6 +5,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 struct Score_Entry {
     std::string Name;  // UTF-8; empty when the entry holds no high score
@@ -39,6 +40,17 @@ inline std::string Dig_Codes;   // the code each dug position becomes, "0" where
 inline constexpr int High_Score_Places = 3;
 inline constexpr int Playing_Entry = 3;
 inline std::array<Score_Entry, 4> Score_Table;
+// What this run did to the high-score table since it last read or wrote the settings file, in
+// order. A save replays them on the table it finds on disk, so that what another copy of the
+// game saved meanwhile is kept and nothing this run removed comes back.
+struct Score_Change {
+    enum class Kind { Entered, Named, Cleared };
+    Kind kind = Kind::Entered;
+    Score_Entry entry;                 // Entered: the new entry; Named: the entry before its name
+    std::string name;                  // Named: the name given
+    std::array<Score_Entry, High_Score_Places> table;  // Cleared: the places as they were
+};
+inline std::vector<Score_Change> Unsaved_Score_Changes;
 
 inline constexpr int32_t Life_Min = 0;  // the game ends when life comes down to it
 inline constexpr int32_t Life_Max = 20;

@@ -75,7 +75,7 @@ TEST(Built_Game, QuitsCleanlyWhileAnEffectStillSounds)
     ASSERT_EQ(desktop.error(), "");
     Reset_Module1();
     Wait_Value.fill(0);
-    ASSERT_TRUE(Settings_Save(desktop.program_dir() + "/Delvano.ini", true));
+    ASSERT_EQ(Settings_Save(desktop.program_dir() + "/Delvano.ini", true), Save_Result::Saved);
     ASSERT_TRUE(desktop.start_game());
     // Z starts a game, and held on it digs the soil beside the digger: "Dig" sounds.
     desktop.run("xdotool", {"keydown", "z"});

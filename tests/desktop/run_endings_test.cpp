@@ -41,7 +41,7 @@ void seed_file(const QString& path, int minute = 5, Score_Entry best = {"A", 500
 {
     Set_Settings_Clock([minute] { return QDateTime(QDate(2001, 2, 3), QTime(4, minute)); });
     Score_Table = {{best, {"B", 300}, {"C", 100}, {"", 0}}};
-    ASSERT_TRUE(Settings_Save(path, false));
+    ASSERT_EQ(Settings_Save(path, false), Save_Result::Saved);
     Set_Settings_Clock({});
 }
 
@@ -170,8 +170,8 @@ TEST_P(Run_Endings, SavedTableAndExitStatus)
     close(reads);
     if (e.when == When::Second_Copy) {  // enters a score and saves while the game runs
         Score_Table[Playing_Entry] = {"me", 600};
-        Insert_High_Score(Score_Table);
-        ASSERT_TRUE(Settings_Save(file, true));
+        Enter_High_Score();
+        ASSERT_EQ(Settings_Save(file, true), Save_Result::Saved);
         ASSERT_TRUE(!as_nobody || chown(file.toLocal8Bit().constData(), 65534, 65534) == 0);
     }
     kill(pid_t(game.processId()), e.signal);

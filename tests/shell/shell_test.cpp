@@ -119,7 +119,7 @@ TEST_P(Settings_Load_File, TakesTheFileOrFallsBackToDefaults)
     if (row.bytes == "(folder)")
         return;
     // Set aside as it was (a link as the link) before the save can write anything in its place.
-    ASSERT_TRUE(Settings_Save(path, sound));
+    ASSERT_EQ(Settings_Save(path, sound), Save_Result::Saved);
     const QString aside = "Delvano.ini.rejected-20240105-090759";
     EXPECT_EQ(On_Disk(aside), row.result == Broken ? row.bytes : "(none)");
     EXPECT_EQ(QFileInfo(dir.filePath(aside)).isSymLink(), row.through_link);
@@ -132,7 +132,7 @@ TEST_F(Settings, ASaveWritesItsStampAndValuesAndAFailedSaveKeepsThem)
     Set_Settings_Clock([] { return QDateTime(QDate(2024, 1, 5), QTime(9, 7, 59, 900)); });
     Wait_Value = {50, -3, 0, 7, 2147483647, -2147483647 - 1, 12};
     Score_Table = {Score_Entry{"ほり太", 1234}, {"say \"hi\"", -5}, {"", 0}, {"playing", 99}};
-    ASSERT_TRUE(Settings_Save(path, false));
+    ASSERT_EQ(Settings_Save(path, false), Save_Result::Saved);
     const QByteArray saved = On_Disk();
     EXPECT_EQ(saved, QByteArray("\"でるぼん Ver3.00 設定ファイル [2401050907]\"\r\n\"0\"\r\n50\r\n-3\r\n"
                                 "0\r\n7\r\n2147483647\r\n-2147483648\r\n12\r\n\"ほり太\"\r\n1234\r\n"
@@ -147,7 +147,7 @@ TEST_F(Settings, ASaveWritesItsStampAndValuesAndAFailedSaveKeepsThem)
     tiny.rlim_max = old_limit.rlim_max;
     const auto old_handler = std::signal(SIGXFSZ, SIG_IGN);
     setrlimit(RLIMIT_FSIZE, &tiny);
-    EXPECT_FALSE(Settings_Save(path, true));  // the switch differs from the file's
+    EXPECT_EQ(Settings_Save(path, true), Save_Result::Failed);  // the switch differs from the file's
     setrlimit(RLIMIT_FSIZE, &old_limit), std::signal(SIGXFSZ, old_handler);
     const decltype(shown) once = {
         {"ディスクにアクセスできなかったため\r設定及びスコアデータを保存できませんでした。", Msg_Icon::Critical}};
