@@ -49,7 +49,17 @@ void Apply_Score_Change(Score_List& places, const Score_Change& change)
         break;
     }
     case Score_Change::Kind::Cleared:
-        places = without(places, Score_List(change.table.begin(), change.table.end()));
+        for (const Score_Entry& emptied : change.table) {
+            // The entry itself, or, renamed by the copy that entered it since, its score.
+            auto found = std::find_if(places.begin(), places.end(),
+                                      [&](const Score_Entry& e) { return same(e, emptied); });
+            if (found == places.end())
+                found = std::find_if(places.begin(), places.end(), [&](const Score_Entry& e) {
+                    return e.Score == emptied.Score && !same(emptied, Score_Entry{});
+                });
+            if (found != places.end())
+                places.erase(found);
+        }
         break;
     }
     keep_three(places);

@@ -72,8 +72,17 @@ Load_Result Settings_Load(const QString& path, bool& sound_switch)
     Unsaved_Score_Changes.clear();
     const std::optional<Settings_Known> kept = Read_Settings_Known(path);
     Settings_Memory_Now().taken = kept ? kept->taken : decltype(Settings_Known::taken){};
+    // A file that is gone, or set aside by a copy that died before it wrote the next, takes with
+    // it only what the game never wrote: the scores it last wrote there stay.
+    const auto keep_written_scores = [&] {
+        if (kept) {
+            set_table_in_play(kept->written);
+            known = kept->written;
+        }
+    };
     if (!Counts_As_File(path)) {
         Set_Settings_Defaults();
+        keep_written_scores();
         return Load_Result::Missing;
     }
     const std::optional<Settings_Values> values = Read_Settings_Values(path, &sound_switch);
@@ -81,10 +90,7 @@ Load_Result Settings_Load(const QString& path, bool& sound_switch)
         // Aside and defaults first: a session that ends while the message is open saves them.
         Set_Aside(path);
         Set_Settings_Defaults();
-        if (kept) {
-            set_table_in_play(kept->written);
-            known = kept->written;
-        }
+        keep_written_scores();
         Msg_Box(QStringLiteral("設定ファイルが壊れているため") + QChar(u'\r') +
                     QStringLiteral("初期状態にクリアして起動します"),
                 Msg_Buttons::Ok, Msg_Icon::Information);

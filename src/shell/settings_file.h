@@ -5,7 +5,6 @@
 #include "rules/score_merge.h"
 
 #include <QDateTime>
-#include <QLockFile>
 #include <QString>
 
 #include <map>
@@ -41,12 +40,14 @@ void Report_Settings_Save_Failure();
 // and decides what to write, Finish writes it. A save dropped unfinished lets go of the lock, as
 // one whose copy died is taken over.
 class Settings_Save_Step;
+struct Settings_Save_Step_Deleter { void operator()(Settings_Save_Step* step) const; };
+using Settings_Save_Under_Way = std::unique_ptr<Settings_Save_Step, Settings_Save_Step_Deleter>;
 struct Settings_Save_Begun {
     Save_Result result = Save_Result::Waiting;
-    std::unique_ptr<Settings_Save_Step> step;  // when the lock was taken
+    Settings_Save_Under_Way step;  // when the lock was taken
 };
 Settings_Save_Begun Begin_Settings_Save(const QString& path, bool sound_switch, int lock_wait_ms);
-Save_Result Finish_Settings_Save(std::unique_ptr<Settings_Save_Step> step);
+Save_Result Finish_Settings_Save(Settings_Save_Under_Way step);
 
 // Pacing 1,3,1,1,1,1,1 and all four score entries empty.
 void Set_Settings_Defaults();

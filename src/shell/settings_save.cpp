@@ -8,6 +8,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QLockFile>
 
 #include <algorithm>
 
@@ -108,9 +109,14 @@ Save_Result fail(Settings_Save_Step& step)
 
 }  // namespace
 
+void Settings_Save_Step_Deleter::operator()(Settings_Save_Step* step) const
+{
+    delete step;
+}
+
 Settings_Save_Begun Begin_Settings_Save(const QString& path, bool sound_switch, int lock_wait_ms)
 {
-    auto step = std::make_unique<Settings_Save_Step>();
+    Settings_Save_Under_Way step(new Settings_Save_Step);
     step->path = step->target = path;
     const QDateTime now = Settings_Now();
     // The stamp names a minute and the file's time is set to that same minute, so a save that
@@ -132,10 +138,10 @@ Settings_Save_Begun Begin_Settings_Save(const QString& path, bool sound_switch, 
     // what the game itself wrote there last, which is what every copy saved, or else it is this
     // run's own.
     High_Scores table;
-    if (disk == On_Disk::Missing || (disk == On_Disk::Rejected && !kept))
-        std::copy_n(Score_Table.begin(), High_Score_Places, table.begin());
+    if (disk == On_Disk::Taken || kept)
+        table = Merge_Scores(disk == On_Disk::Taken ? base : kept->written, Unsaved_Score_Changes);
     else
-        table = Merge_Scores(disk == On_Disk::Rejected ? kept->written : base, Unsaved_Score_Changes);
+        std::copy_n(Score_Table.begin(), High_Score_Places, table.begin());
     step->changes = Unsaved_Score_Changes.size();
     step->known.written.assign(table.begin(), table.end());
     step->known.taken = Settings_Memory_Now().taken;
@@ -143,7 +149,7 @@ Settings_Save_Begun Begin_Settings_Save(const QString& path, bool sound_switch, 
     return {Save_Result::Saved, std::move(step)};
 }
 
-Save_Result Finish_Settings_Save(std::unique_ptr<Settings_Save_Step> step)
+Save_Result Finish_Settings_Save(Settings_Save_Under_Way step)
 {
     // The companion first: a save cut short between the two leaves it ahead of the file, never
     // behind, and the file it describes is still whole.
