@@ -1,6 +1,7 @@
 // The shell: what a start makes of each kind of Delvano.ini, the bytes a save writes, a failed
 // save; the readme command's answers to what the system lacks; the effects switched off for a run
 // when one of them is missing.
+#include "rules/high_score_table.h"
 #include "shell/message_box.h"
 #include "shell/readme_viewer.h"
 #include "shell/settings_file.h"
@@ -12,6 +13,8 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLockFile>
+#include <QStandardPaths>
 #include <QStringEncoder>
 #include <QTemporaryDir>
 
@@ -19,6 +22,8 @@
 
 #include <csignal>
 #include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 // A file as the game writes it on 22 November 2002 at 15:30, with some lines (1-based) replaced.
 QByteArray File_With(const QList<std::pair<int, QByteArray>>& replaced = {})
@@ -126,6 +131,119 @@ TEST_P(Settings_Load_File, TakesTheFileOrFallsBackToDefaults)
     EXPECT_EQ(On_Disk("elsewhere"), row.through_link ? row.bytes : "(none)");
 }
 INSTANTIATE_TABLE(Settings, Settings_Load_File, Load_Rows);
+
+// What a save finds where it writes, after the game saved ALICE 900, BOB 500, CAROL 100 there and
+// DAVE then scored 600: the result, how many files went aside; the bytes a refused or waiting save
+// left alone. Each saves in the end, and a start then reads the three best with DAVE among them.
+enum class Found { Time_Moved, Dangling_Link, Link_To_Its_File, Aside_Refused, Locked_By_A_Live_Copy };
+struct Save_Row : Named_Row { Found found; Save_Result result; int aside; };
+const Save_Row Save_Rows[] = {
+    {"time_moved_is_no_news", Found::Time_Moved, Save_Result::Saved, 1},
+    {"dangling_link_set_aside", Found::Dangling_Link, Save_Result::Saved, 1},
+    {"link_to_its_file_followed", Found::Link_To_Its_File, Save_Result::Saved, 0},
+    {"refused_aside_writes_nothing", Found::Aside_Refused, Save_Result::Failed, 0},
+    {"lock_of_a_live_copy_waited_for", Found::Locked_By_A_Live_Copy, Save_Result::Waiting, 0},
+};
+class Settings_Save_Finds : public Settings, public testing::WithParamInterface<Save_Row> {};
+TEST_P(Settings_Save_Finds, KeepsEveryScoreAndWritesNothingThroughALink)
+{
+    const Save_Row& row = GetParam();
+    const QString name = row.found == Found::Aside_Refused ? QString(240, 'x') : "Delvano.ini";
+    path = dir.filePath(name);  // 240 characters: no rejected-... name that long can exist
+    Set_Settings_Clock([] { return QDateTime(QDate(2024, 1, 5), QTime(9, 7)); });
+    Score_Table = {Score_Entry{"ALICE", 900}, {"BOB", 500}, {"CAROL", 100}, {"DAVE", 600}};
+    Wait_Value = {1, 3, 1, 1, 1, 1, 1};
+    ASSERT_EQ(Settings_Save(path, true), Save_Result::Saved);
+    QFile file(path);
+    pid_t holder = 0;
+    int ends[2] = {-1, -1};
+    char locked = 0;
+    switch (row.found) {
+    case Found::Time_Moved:
+        ASSERT_TRUE(file.open(QIODevice::ReadWrite) && file.setFileTime(QDateTime::currentDateTime(), QFileDevice::FileModificationTime));
+        break;
+    case Found::Dangling_Link:
+        ASSERT_TRUE(file.remove() && QFile::link("ghost/ghost.ini", path));
+        break;
+    case Found::Link_To_Its_File:
+        ASSERT_TRUE(file.rename(dir.filePath("kept elsewhere")) && QFile::link("kept elsewhere", path));
+        break;
+    case Found::Aside_Refused:
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write("(rejected)") == 10);
+        break;
+    case Found::Locked_By_A_Live_Copy:  // another process of this program, stopped holding the lock
+        ASSERT_EQ(pipe(ends), 0);
+        if ((holder = fork()) == 0) {
+            QLockFile lock(path + ".lock");
+            locked = lock.lock();
+            (void)!write(ends[1], &locked, 1);
+            pause();
+        }
+        ASSERT_TRUE(read(ends[0], &locked, 1) == 1 && locked);
+        break;
+    }
+    file.close();
+    const QByteArray before = On_Disk(name);
+    Enter_High_Score();
+    EXPECT_EQ(Settings_Save(path, true), row.result);
+    if (row.result != Save_Result::Saved) {  // nothing written, the change kept for the next save
+        EXPECT_EQ(On_Disk(name), before);
+        EXPECT_EQ(Unsaved_Score_Changes.size(), 1u);
+    }
+    if (holder) {  // gone: its lock is taken over at once
+        kill(holder, SIGKILL), waitpid(holder, nullptr, 0);
+        EXPECT_EQ(Settings_Save(path, true), Save_Result::Saved);
+    }
+    EXPECT_EQ(QDir(dir.path()).entryList({"*.rejected-*"}, QDir::System | QDir::Files).size(), row.aside);
+    EXPECT_EQ(QFileInfo(path).isSymLink(), row.found == Found::Link_To_Its_File);
+    EXPECT_FALSE(QFileInfo::exists(dir.filePath("ghost")));
+    if (row.found == Found::Aside_Refused)
+        return;
+    bool sound = false;
+    Settings_Load(path, sound);
+    EXPECT_EQ(Game_State(sound), "1 3 1 1 1 1 1 | ALICE:900 | DAVE:600 | BOB:500 | DAVE:600 | on");
+}
+INSTANTIATE_TABLE(Settings, Settings_Save_Finds, Save_Rows);
+
+// A run as root left its file beside the game; the player's runs keep theirs in the configuration
+// folder. Its scores join once: a clear stays cleared, and only what root's copy adds later joins,
+// with the waits of whichever file was written last.
+TEST_F(Settings, AFileInBothPlacesJoinsOnlyWhatItAddsLater)
+{
+    qputenv("XDG_CONFIG_HOME", dir.filePath("config").toUtf8());
+    const QString app = dir.filePath("program/"), beside = app + "Delvano.ini";
+    const QString config = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation) + "/Delvano.ini";
+    const auto as_root = [&](int minute, Score_Entry scored) {  // root's copy scores and saves
+        Set_Settings_Clock([minute] { return QDateTime(QDate(2024, 1, 5), QTime(9, minute)); });
+        Settings_Memory_Now() = {};
+        bool sound = false;
+        Settings_Load(beside, sound);
+        Wait_Value.fill(minute);
+        Score_Table[Playing_Entry] = scored;
+        Enter_High_Score();
+        ASSERT_EQ(Settings_Save(beside, true), Save_Result::Saved);
+    };
+    const auto start_and_save = [&](int minute, bool clear) {  // the player's run
+        Set_Settings_Clock([minute] { return QDateTime(QDate(2024, 1, 5), QTime(9, minute)); });
+        Settings_Memory_Now() = {};
+        Score_Table[Playing_Entry] = {};
+        bool sound = false;
+        Settings_Load_Start(config, app, sound);
+        if (clear)
+            Clear_High_Scores();
+        EXPECT_EQ(Settings_Save(config, sound), Save_Result::Saved);
+        return Game_State(sound);
+    };
+    QDir().mkpath(app);
+    as_root(1, {"ROOT", 287});
+    EXPECT_EQ(start_and_save(2, false), "1 1 1 1 1 1 1 | ROOT:287 | :0 | :0 | :0 | on");
+    EXPECT_EQ(start_and_save(3, true), "1 1 1 1 1 1 1 | :0 | :0 | :0 | :0 | on");
+    EXPECT_EQ(start_and_save(4, false), "1 1 1 1 1 1 1 | :0 | :0 | :0 | :0 | on");
+    as_root(5, {"NEW", 300});
+    EXPECT_EQ(start_and_save(6, false), "5 5 5 5 5 5 5 | NEW:300 | :0 | :0 | :0 | on");
+    EXPECT_EQ(On_Disk("program/Delvano.ini").count("ROOT"), 1);  // root's file only read
+    qunsetenv("XDG_CONFIG_HOME");
+}
 
 TEST_F(Settings, ASaveWritesItsStampAndValuesAndAFailedSaveKeepsThem)
 {
