@@ -14,7 +14,7 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QElapsedTimer>
+#include <QLockFile>
 #include <QMessageBox>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -24,17 +24,21 @@
 
 #include <csignal>
 #include <sys/inotify.h>
+#include <sys/resource.h>
 #include <unistd.h>
 
 namespace {
 // Nothing_More: the player's last change (the sound switch, or the name dialog closed) and no end
-// at all, as a SIGKILL or a lost X server leaves the run. Signal_Over_Message: the save fails, and
-// the signal comes while its message is open.
-enum class How { Close_Box, Exit_Command, New_Game_Then_Close, Signal, Nothing_More, Signal_Over_Message };
+// at all, as a SIGKILL or a lost X server leaves the run; Nothing_Yet: not even that. Signal_Over_Message:
+// the sound switch saved, then the disk fills up, the end's save fails, and the signal comes while
+// its message is open.
+enum class How { Close_Box, Exit_Command, New_Game_Then_Close, Signal, Nothing_More, Nothing_Yet,
+                 Signal_Over_Message };
 enum class When { Playing, Ending, Name_Dialog, Version_Dialog, Built_Game, Second_Copy, Both_Files,
-                  Read_Only_Folder, Unwritable_File };
+                  Read_Only_Folder, Unwritable_File, Folder_Of_That_Name, Lock_Held };
 // table: the names and scores of the saved file, best first; "sound" when its switch is on.
-struct Ending : Named_Row { How how; When when; int signal; const char* table; };
+// exit: the built game's exit status.
+struct Ending : Named_Row { How how; When when; int signal; const char* table; int exit = 0; };
 
 // A file the game saved at 2001-02-03 04:minute, its stamp and its time alike, so loaded as its own.
 void seed_file(const QString& path, int minute = 5, Score_Entry best = {"A", 500})
@@ -51,8 +55,10 @@ std::string saved_table(const QString& path)
     QFile file(path);
     file.open(QIODevice::ReadOnly);
     const QStringList lines = QString::fromUtf8(file.readAll()).split("\r\n");
-    if (lines.size() < 15 || lines[0].contains("[01020304"))
+    if (lines.size() < 15)
         return "not saved";
+    if (lines[0].contains("[01020304"))
+        return "as seeded";
     const std::string table = lines.mid(9, 6).join(' ').remove('"').toStdString();
     return table + (lines[1] == "\"1\"" ? " sound" : "");
 }
@@ -80,8 +86,15 @@ void end_run(Form1& window, const Ending& e)
         raise(e.signal);
     else if (e.how == How::Nothing_More)
         e.when == When::Playing ? window.mnuO2->trigger() : void(shown<Form4>()->close());
-    else if (e.how == How::Signal_Over_Message)
+    else if (e.how == How::Signal_Over_Message) {
+        window.mnuO2->trigger();
+        rlimit old_limit{}, full{16, 16};  // every write past 16 bytes fails as on a full disk
+        getrlimit(RLIMIT_FSIZE, &old_limit), full.rlim_max = old_limit.rlim_max;
+        setrlimit(RLIMIT_FSIZE, &full);
         QTimer::singleShot(0, [&] { raise(e.signal); }), window.close();  // fires in the box's loop
+        setrlimit(RLIMIT_FSIZE, &old_limit);
+    } else if (e.how == How::Nothing_Yet)
+        return;
     else
         e.how == How::Exit_Command ? window.mnuG5->trigger() : void(window.close());
     QCoreApplication::processEvents();
@@ -93,8 +106,7 @@ std::string run_in_process(const Ending& e, const QString& file)
     Scripted_Host host;
     Pacing_Host* const real_host = Set_Pacing_Host(&host);
     Form1 window;
-    // No folder can be made inside /dev/null, not even by root.
-    window.Settings_File = e.how == How::Signal_Over_Message ? "/dev/null/Delvano.ini" : file;
+    window.Settings_File = file;
     window.Watch_Session_End();
     window.mnuO2->setChecked(false);
     window.show();
@@ -117,14 +129,9 @@ std::string run_in_process(const Ending& e, const QString& file)
     if (Form4* name = shown<Form4>())
         name->Text1->setText("ねこ");
     EXPECT_EQ(window.isEnabled(), !shown<Form4>());  // locked for as long as a dialog is open
-    QTimer guard;  // a message nobody can answer fails the row instead of hanging it
-    guard.callOnTimeout([] { shown<QMessageBox>()->close(); });
-    guard.start(3000);
-    QElapsedTimer clock;
-    clock.start();
+    // A message left open waits for ever: the suite's time limit fails the row.
     if (e.when != When::Ending || e.how == How::New_Game_Then_Close)
         end_run(window, e);
-    EXPECT_LT(clock.elapsed(), 1000);
     Set_Pacing_Host(real_host);
     return saved_table(file);
 }
@@ -140,26 +147,33 @@ TEST_P(Run_Endings, SavedTableAndExitStatus)
     }
     // Root may write anywhere: the game runs as nobody, from a folder it may or may not write.
     const bool read_only = e.when == When::Read_Only_Folder, as_nobody = geteuid() == 0;
-    const bool to_config = read_only || e.when == When::Unwritable_File;
+    const bool to_config = read_only || e.when == When::Unwritable_File || e.when == When::Folder_Of_That_Name;
     const QString home = scratch.path(), program = home + "/program";
     const QString file = program + "/Delvano.ini";
     ASSERT_TRUE(QDir().mkpath(program));
     for (const QString& name : QDir(DELVANO_PROGRAM_DIR).entryList(QDir::Files))
         ASSERT_TRUE(QFile::copy(QStringLiteral(DELVANO_PROGRAM_DIR "/") + name, program + "/" + name));
-    seed_file(file);
+    const QString config = home + "/config/delvano/Delvano.ini";
+    const bool folder = e.when == When::Folder_Of_That_Name;  // the player's file is in the configuration folder
+    seed_file(folder ? config : file);
+    ASSERT_TRUE(!folder || QDir().mkpath(file));
     if (e.when == When::Both_Files)  // a minute newer, with a better first place
-        seed_file(home + "/config/delvano/Delvano.ini", 6, {"Z", 900});
+        seed_file(config, 6, {"Z", 900});
     QFile::setPermissions(program, QFile::Permissions(read_only ? 0x5555 : 0x7777));
     const bool foreign = e.when == When::Unwritable_File;  // left by a run as root, say
     ASSERT_TRUE(!foreign || QFile::setPermissions(file, QFile::ReadOwner | QFile::ReadOther));
-    for (const QString& own : {home, foreign ? home : file})
+    const QStringList owned = folder ? QStringList{home, home + "/config", home + "/config/delvano", config}
+                                     : QStringList{home, foreign ? home : file};
+    for (const QString& own : owned)
         ASSERT_TRUE(!as_nobody || chown(own.toLocal8Bit().constData(), 65534, 65534) == 0);
     bool sound = false;
     if (e.when == When::Second_Copy)  // starts from the same file
         Settings_Load(file, sound);
     qputenv("XDG_CONFIG_HOME", (home + "/config").toUtf8());  // the game inherits it, offscreen too
     const int reads = inotify_init1(IN_NONBLOCK);
-    inotify_add_watch(reads, file.toLocal8Bit().constData(), IN_CLOSE_NOWRITE);
+    inotify_add_watch(reads, (folder ? config : file).toLocal8Bit().constData(), IN_CLOSE_NOWRITE);
+    QLockFile lock(file + ".lock");  // another copy in the middle of its save, for as long as the game runs
+    ASSERT_TRUE(e.when != When::Lock_Held || lock.tryLock(0));
     QProcess game;
     const QStringList as_user{"--reuid=65534", "--regid=65534", "--clear-groups", program + "/delvano"};
     game.start(as_nobody ? "setpriv" : program + "/delvano", as_nobody ? as_user : QStringList{});
@@ -176,9 +190,11 @@ TEST_P(Run_Endings, SavedTableAndExitStatus)
     }
     kill(pid_t(game.processId()), e.signal);
     ASSERT_TRUE(game.waitForFinished(10000));
-    EXPECT_EQ(game.exitStatus() == QProcess::NormalExit ? game.exitCode() : -1, 0);
-    EXPECT_EQ(saved_table(file), to_config ? "not saved" : e.table);
-    EXPECT_EQ(saved_table(home + "/config/delvano/Delvano.ini"), to_config ? e.table : "not saved");
+    EXPECT_EQ(game.exitStatus() == QProcess::NormalExit ? game.exitCode() : -1, e.exit);
+    // The other place's file, if any, stays as it was.
+    EXPECT_EQ(saved_table(file), !to_config ? e.table : folder ? "not saved" : "as seeded");
+    const bool config_seeded = e.when == When::Both_Files;
+    EXPECT_EQ(saved_table(config), to_config ? e.table : config_seeded ? "as seeded" : "not saved");
 }
 
 constexpr How Close_Box = How::Close_Box, Exit_Command = How::Exit_Command, Signal = How::Signal;
@@ -201,10 +217,38 @@ const Ending Ending_Rows[] = {
     {"SecondCopySavedMeanwhile", Signal, When::Second_Copy, SIGTERM, Me_First},
     {"SoundSwitchOnDiskWithNoEnd", How::Nothing_More, When::Playing, 0, "A 500 B 300 C 100 sound"},
     {"NameOnDiskWithNoEnd", How::Nothing_More, When::Name_Dialog, 0, Cat_First},
-    {"SigtermOverFailureMessage", How::Signal_Over_Message, When::Playing, SIGTERM, "not saved"},
+    {"SigtermOverFailureMessage", How::Signal_Over_Message, When::Playing, SIGTERM, "A 500 B 300 C 100 sound"},
+    {"ScoreOnDiskWithNameDialogOpen", How::Nothing_Yet, When::Name_Dialog, 0, Me_First},
+    {"SigtermWithAFolderOfThatName", Signal, When::Folder_Of_That_Name, SIGTERM, Seeded},
+    {"SigtermWhileAnotherCopyHoldsTheLock", Signal, When::Lock_Held, SIGTERM, "as seeded", 1},
     {"VersionDialogClosedFirst", Close_Box, When::Version_Dialog, 0, Cat_First},
     {"SigtermWithFileNobodyMayWrite", Signal, When::Unwritable_File, SIGTERM, Seeded},
     {"SigtermWithNewerConfigFile", Signal, When::Both_Files, SIGTERM, "Z 900 A 500 B 300"},
 };
 INSTANTIATE_TABLE(, Run_Endings, Ending_Rows);
+
+// While another copy holds the lock the sound switch goes on playing, unsaved; the lock let go, the
+// next turn of the event loop saves it, without another change to prompt it.
+TEST(Run_Endings_Lock, AChangeWaitsForTheLockAndThenReachesTheDisk)
+{
+    QTemporaryDir scratch;
+    const QString file = scratch.filePath("Delvano.ini");
+    seed_file(file);
+    Reset_Module1();
+    Form1 window;
+    window.Settings_File = file;
+    bool sound = false;
+    Settings_Load(file, sound);
+    window.mnuO2->setChecked(false);
+    QLockFile lock(file + ".lock");
+    ASSERT_TRUE(lock.tryLock(0));
+    window.mnuO2->trigger();  // returns at once: nothing waits for the lock here
+    QCoreApplication::processEvents();
+    EXPECT_EQ(saved_table(file), "as seeded");
+    lock.unlock();
+    EXPECT_TRUE(Live_Desktop::wait_until([&] {
+        QCoreApplication::processEvents();
+        return saved_table(file) == "A 500 B 300 C 100 sound";
+    }));
+}
 }  // namespace
