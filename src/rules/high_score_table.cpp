@@ -31,6 +31,7 @@ void change_places(const Score_Change& change)
 {
     Score_List places(Score_Table.begin(), Score_Table.begin() + High_Score_Places);
     Apply_Score_Change(places, change);
+    places.resize(High_Score_Places);
     std::copy(places.begin(), places.end(), Score_Table.begin());
     Unsaved_Score_Changes.push_back(change);
 }
@@ -42,20 +43,21 @@ int Enter_High_Score()
     std::array<Score_Entry, 4> table = Score_Table;
     const int place = Insert_High_Score(table);
     if (place < High_Score_Places)
-        change_places({Score_Change::Kind::Entered, Score_Table[Playing_Entry], {}, {}});
+        change_places({Score_Change::Kind::Entered, Score_Table[Playing_Entry],
+                       Score_Table[High_Score_Places - 1], {}, {}});
     return place;
 }
 
 void Name_High_Score(const Score_Entry& entered, const std::string& name)
 {
-    change_places({Score_Change::Kind::Named, entered, name, {}});
+    change_places({Score_Change::Kind::Named, entered, {}, name, {}});
 }
 
 void Clear_High_Scores()
 {
     High_Scores emptied;
     std::copy_n(Score_Table.begin(), High_Score_Places, emptied.begin());
-    change_places({Score_Change::Kind::Cleared, {}, {}, emptied});
+    change_places({Score_Change::Kind::Cleared, {}, {}, {}, emptied});
 }
 
 void Enter_Overtaken_High_Score()

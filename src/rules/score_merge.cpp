@@ -27,10 +27,18 @@ void keep_three(Score_List& places)
     places.resize(High_Score_Places);
 }
 
+void take_out(Score_List& places, const Score_Entry& entry)
+{
+    const auto found = std::find_if(places.begin(), places.end(), [&](const Score_Entry& e) { return same(e, entry); });
+    if (found != places.end())
+        places.erase(found);
+}
+
 }  // namespace
 
 void Apply_Score_Change(Score_List& places, const Score_Change& change)
 {
+    places.resize(std::max<size_t>(places.size(), High_Score_Places));
     switch (change.kind) {
     case Score_Change::Kind::Entered: {
         // Strictly better than a place takes it; an equal score stays below.
@@ -38,6 +46,9 @@ void Apply_Score_Change(Score_List& places, const Score_Change& change)
             return e.Score < change.entry.Score;
         });
         places.insert(below, change.entry);
+        // What left this copy's places then is gone; whatever else it pushes down stays until the
+        // last change, which an entry later cleared here then never pushed out.
+        take_out(places, change.out);
         break;
     }
     case Score_Change::Kind::Named: {
@@ -62,7 +73,6 @@ void Apply_Score_Change(Score_List& places, const Score_Change& change)
         }
         break;
     }
-    keep_three(places);
 }
 
 High_Scores Merge_Scores(const Score_List& base, const std::vector<Score_Change>& changes)
@@ -71,6 +81,7 @@ High_Scores Merge_Scores(const Score_List& base, const std::vector<Score_Change>
     keep_three(places);
     for (const Score_Change& change : changes)
         Apply_Score_Change(places, change);
+    keep_three(places);
     High_Scores table;
     std::copy(places.begin(), places.end(), table.begin());
     return table;

@@ -10,10 +10,11 @@
 using Score_List = std::vector<Score_Entry>;
 using High_Scores = std::array<Score_Entry, High_Score_Places>;
 
-// One change made to the places (best first, at most three kept), as the game makes it to its
-// own table: an entry ranks below one with the same score and pushes the last place out; a name
-// goes to the lowest entry that is still the one named, or nowhere once it has left; a clear
-// takes out the entries it emptied, one for each time they were there, and nothing else.
+// One change made to the places (best first), as the game made it to its own table: an entry
+// ranks below one with the same score, and the entry it pushed out of this copy's places leaves;
+// a name goes to the lowest entry that is still the one named, or nowhere once it has left; a
+// clear takes out the entries it emptied, one for each time they were there, and nothing else.
+// Entries below the third place stay in the list until the caller keeps three.
 void Apply_Score_Change(Score_List& places, const Score_Change& change);
 
 // The table a save writes: the changes replayed in order on base, the table on disk (or, when

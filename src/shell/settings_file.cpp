@@ -1,5 +1,6 @@
 #include "shell/settings_file.h"
 
+#include "rules/high_score_table.h"
 #include "shell/message_box.h"
 #include "shell/settings_disk.h"
 #include "shell/settings_known.h"
@@ -39,13 +40,12 @@ void join_other(const QString& other, const Settings_Values& values)
 {
     Settings_Memory& memory = Settings_Memory_Now();
     const Score_List theirs(values.scores.begin(), values.scores.end());
+    const Score_Entry playing = Score_Table[Playing_Entry];
     for (const Score_Entry& entry : Score_News(theirs, memory.taken[other], table_in_play())) {
-        const Score_Change change{Score_Change::Kind::Entered, entry, {}, {}};
-        Score_List places = table_in_play();
-        Apply_Score_Change(places, change);
-        set_table_in_play(places);
-        Unsaved_Score_Changes.push_back(change);
+        Score_Table[Playing_Entry] = entry;
+        Enter_High_Score();
     }
+    Score_Table[Playing_Entry] = playing;
     memory.taken[other] = theirs;
 }
 

@@ -47,6 +47,7 @@ struct Score_Change {
     enum class Kind { Entered, Named, Cleared };
     Kind kind = Kind::Entered;
     Score_Entry entry;                 // Entered: the new entry; Named: the entry before its name
+    Score_Entry out;                   // Entered: the entry it pushed out of the places
     std::string name;                  // Named: the name given
     std::array<Score_Entry, High_Score_Places> table;  // Cleared: the places as they were
 };

@@ -30,8 +30,10 @@ std::vector<Score_Change> changes(const std::string& text)
             change.kind = Score_Change::Kind::Cleared;
             for (Score_Entry& place : change.table)
                 words >> word, place = parse(word)[0];
-        } else if (word[0] == '+') {
-            change.entry = parse(word.substr(1))[0];
+        } else if (word[0] == '+') {  // "+X:400/C:100": C:100 was pushed out of this copy's places
+            change.entry = parse(word.substr(1, word.find('/') - 1))[0];
+            if (word.find('/') != std::string::npos)
+                change.out = parse(word.substr(word.find('/') + 1))[0];
         } else {
             change.kind = Score_Change::Kind::Named;
             change.entry = parse(word.substr(0, word.find('=')))[0];
@@ -54,7 +56,8 @@ const Merge_Row Merge_Rows[] = {
     {"name_after_the_entry_left", "X:900 Y:800 Z:700", "P:200=Q", "X:900 Y:800 Z:700"},
     {"name_to_the_lower_of_equals", "P:200 P:200 -", "P:200=Q", "P:200 Q:200 -"},
     {"clear_takes_each_entry_once", "A:500 A:500 B:300", "clear A:500 B:300 C:100", "A:500 - -"},
-    {"pushed_out_here_stays_out", "A:500 B:300 C:100", "+X:400 +Y:450 +Z:480", "A:500 Z:480 Y:450"},
+    {"pushed_out_here_stays_out", "A:500 B:300 C:100", "+X:400/C:100 clear A:500 X:400 B:300", "- - -"},
+    {"pushed_down_there_comes_back", "A:500 B:300 C:100", "+X:400 clear X:400 - -", "A:500 B:300 C:100"},
     {"entered_named_and_cleared", "A:500 - -", "+P:200 P:200=Q clear A:500 Q:200 -", "- - -"},
 };
 class Score_Merge : public testing::TestWithParam<Merge_Row> {};
