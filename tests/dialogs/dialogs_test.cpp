@@ -23,10 +23,11 @@ void expect_tiled(const QImage& shot, int x, int y)
 }
 
 // Against the table 500, 300, 100: what the dialog says, after some ticks the congratulation's
-// colour (invalid: the toolkit's own) and the left dancer, the name typed, the table afterwards.
+// colour (invalid: the toolkit's own) and the left dancer, the name typed and the key closing the
+// dialog from the name box, the table afterwards.
 struct Score_Row : Named_Row {
     int32_t score; const char* said; int ticks; QColor colour; int dancer_top, dancer_x;
-    const char *typed, *table;
+    const char *typed, *table; Qt::Key closing = Qt::Key_Return;
 };
 class High_Score : public testing::TestWithParam<Score_Row> {};
 TEST_P(High_Score, Place_Colour_And_Name)
@@ -53,8 +54,8 @@ TEST_P(High_Score, Place_Colour_And_Name)
     EXPECT_EQ(said.toStdString(), row.said);
     if (*row.typed)
         dialog->Text1->insert(QString::fromUtf8(row.typed));
-    QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, "\r");
-    QCoreApplication::sendEvent(dialog->Text1, &enter);
+    QKeyEvent closing(QEvent::KeyPress, row.closing, Qt::NoModifier);
+    QCoreApplication::sendEvent(dialog->Text1, &closing);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     std::string table;
     for (int i = 0; i < 3; ++i)
@@ -68,7 +69,8 @@ const Score_Row Score_Rows[] = {
     {"tie_with_the_second", 300, "スコア更新おめでとう！|３位|３００ｐ", 0, {}, -16, 112, "ABCDEFGHIJKL",
      "A 500,B 300,ABCDEFGHIJ 300,"},
     {"third", 101, "スコア更新おめでとう！|３位|１０１ｐ", 11, Yellow, 16, 112, "", "A 500,B 300,last 101,"},
-    {"second", 301, "スコア更新おめでとう！|２位|３０１ｐ", 12, Orange, 16, 64, "Mio", "A 500,Mio 301,B 300,"},
+    {"second_closed_by_esc", 301, "スコア更新おめでとう！|２位|３０１ｐ", 12, Orange, 16, 64, "Mio",
+     "A 500,Mio 301,B 300,", Qt::Key_Escape},
     // Another copy saved better scores while the ending ran: none of them is pushed out.
     {"no_longer_ranks", 100, "スコア更新おめでとう！|４位|１００ｐ", 0, {}, -16, 112, "Mio", "A 500,B 300,C 100,"},
 };
