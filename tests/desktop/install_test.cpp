@@ -97,8 +97,7 @@ TEST_P(Built_Game, DrawsItsArtAtAWholeScaleAndQuitsCleanlyWhileAnEffectSounds)
     ASSERT_EQ(desktop.error(), "");
     desktop.run("xprop", {"-root", "-format", "RESOURCE_MANAGER", "8s", "-set", "RESOURCE_MANAGER",
                           QStringLiteral("Xft.dpi:\t%1\n").arg(row.dpi)});
-    Reset_Module1();
-    Wait_Value.fill(0);
+    Reset_Module1(), Wait_Value.fill(0);
     ASSERT_TRUE(Settings_Save(desktop.program_dir() + "/Delvano.ini", true));
     row.factor ? qputenv("QT_SCALE_FACTOR", row.factor) : qunsetenv("QT_SCALE_FACTOR");
     const bool started = desktop.start_game();

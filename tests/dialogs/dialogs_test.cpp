@@ -77,31 +77,43 @@ const Score_Row Score_Rows[] = {
 INSTANTIATE_TABLE(Table, High_Score, Score_Rows);
 
 using Positions = std::array<int32_t, Wait_Slot_Count>;
-const Positions Applied = {5, 6, 7, 8, 9, 10, 0};
-// The sliders and the preview timers' intervals (ms) a drop-down entry loads.
+const Positions Applied = {20, 6, 7, 8, 9, 10, 0};  // the sliders reach 20 at the right end
+// The sliders and the preview timers' intervals (ms) a drop-down entry loads; applied, a slider
+// moved a step to the right, then revert brings back what was applied, and close closes.
 struct Preset_Row : Named_Row { int entry; Positions positions, intervals; };
 class Wait_Preset : public testing::TestWithParam<Preset_Row> {};
 TEST_P(Wait_Preset, Loads_Sliders_And_Preview_Speeds_That_Only_Apply_Keeps)
 {
     Wait_Value = Applied;
-    Form2 dialog(nullptr);
-    const QImage shot = seen(dialog);
+    QPointer<Form2> dialog = new Form2(nullptr);
+    const QImage shot = seen(*dialog);
     expect_tiled(shot, 144, 0);
     EXPECT_GT(pixels_of(shot, {16, 184, 360, 30}, White), 4);  // the notes
     const Preset_Row& row = GetParam();
-    dialog.Combo1->setCurrentIndex(row.entry);
-    emit dialog.Combo1->activated(row.entry);
-    Positions sliders, intervals;
-    for (int slot = 0; slot < Wait_Slot_Count; ++slot)
-        sliders[slot] = dialog.HScroll1[slot]->value(), intervals[slot] = dialog.Timer[slot]->interval();
-    EXPECT_EQ(sliders, row.positions);
+    dialog->Combo1->setCurrentIndex(row.entry);
+    emit dialog->Combo1->activated(row.entry);
+    Positions intervals;
+    const auto sliders = [&] {
+        Positions values;
+        for (int slot = 0; slot < Wait_Slot_Count; ++slot)
+            values[slot] = dialog->HScroll1[slot]->value(), intervals[slot] = dialog->Timer[slot]->interval();
+        return values;
+    };
+    EXPECT_EQ(sliders(), row.positions);
     EXPECT_EQ(intervals, row.intervals);
     EXPECT_EQ(Wait_Value, Applied);
-    dialog.Command1[1]->click();  // apply
+    dialog->Command1[1]->click();  // apply
     EXPECT_EQ(Wait_Value, row.positions);
+    dialog->HScroll1[1]->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+    EXPECT_EQ(dialog->HScroll1[1]->value(), row.positions[1] + 1);
+    dialog->Command1[0]->click();  // revert
+    EXPECT_EQ(sliders(), row.positions);
+    dialog->Command1[2]->click();  // close
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(dialog.isNull());
 }
 const Preset_Row Preset_Rows[] = {
-    {"user", 0, Applied, {250, 300, 350, 400, 450, 500, 1}},
+    {"user", 0, Applied, {1000, 300, 350, 400, 450, 500, 1}},
     {"machine_200MHz", 1, {0, 2, 0, 0, 0, 0, 0}, {1, 100, 1, 1, 1, 1, 1}},
     {"machine_400MHz", 2, {1, 3, 2, 1, 0, 1, 2}, {50, 150, 100, 50, 1, 50, 100}},
     {"machine_800MHz", 3, {2, 4, 2, 2, 1, 2, 2}, {100, 200, 100, 100, 50, 100, 100}},
@@ -110,25 +122,4 @@ const Preset_Row Preset_Rows[] = {
     {"machine_2_4GHz", 6, {2, 4, 2, 2, 1, 2, 2}, {100, 200, 100, 100, 50, 100, 100}},
 };
 INSTANTIATE_TABLE(Table, Wait_Preset, Preset_Rows);
-
-// The sliders reach 20 at the right end; revert brings back what is applied; close closes.
-TEST(Wait_Buttons, RevertToTheAppliedValuesAndClose)
-{
-    Wait_Value = {20, 0, 1, 2, 3, 4, 5};
-    QPointer<Form2> dialog = new Form2(nullptr);
-    const auto sliders = [&] {
-        Positions values;
-        for (int slot = 0; slot < Wait_Slot_Count; ++slot)
-            values[slot] = dialog->HScroll1[slot]->value();
-        return values;
-    };
-    EXPECT_EQ(sliders(), Wait_Value);  // the right end is 20
-    dialog->HScroll1[1]->triggerAction(QAbstractSlider::SliderSingleStepAdd);
-    EXPECT_EQ(sliders(), (Positions{20, 1, 1, 2, 3, 4, 5}));
-    dialog->Command1[0]->click();  // revert
-    EXPECT_EQ(sliders(), Wait_Value);
-    dialog->Command1[2]->click();  // close
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_TRUE(dialog.isNull());
-}
 }  // namespace

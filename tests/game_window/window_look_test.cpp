@@ -62,16 +62,15 @@ std::string icons_seen(const QImage& shot)
     std::string places;
     for (int k = 0; k < 28; ++k) {
         const QRect place(299 + 7 * (k % 7), 27 + 7 * (k / 7) + 6 * (k / 14), 7, 6);
-        char seen = '?';
+        places += std::string(k % 7 || !k ? "" : "|") + '?';
         for (auto [mark, sx] : {std::pair('H', 128), {'C', 135}, {'.', -1}}) {
             QImage icon = back.copy(place);
             for (int i = 0; sx >= 0 && i < 42; ++i) {
                 const int x = i % 7, y = i / 7;
                 icon.setPixel(x, y, (icon.pixel(x, y) | sheet.pixel(sx + x, 6 + y)) & sheet.pixel(sx + x, y));
             }
-            seen = differing(shot, place.topLeft(), icon) == 0 ? mark : seen;
+            places.back() = differing(shot, place.topLeft(), icon) == 0 ? mark : places.back();
         }
-        places += seen + std::string(k % 7 == 6 && k < 27 ? "|" : "");
     }
     return places;
 }
@@ -154,10 +153,7 @@ QImage client_of(Window window)
     Score_Table = {Score_Entry{"ほりこ", 1234567}, {"", 56}, {"", 0}, {"me", 600}};
     Life = 5, Shovel_Type = Shovel_Power, Shovel_Uses = 15;  // no heart under the life count
     switch (window) {
-    case Window::Game: {
-        Form1 game;
-        return game.Show_Title_Look(), game.States_Refresh(), seen(*game.Client);
-    }
+    case Window::Game: { Form1 game; return game.Show_Title_Look(), game.States_Refresh(), seen(*game.Client); }
     case Window::Wait_Settings: return seen(*Form2(nullptr).Client);
     case Window::Version: return seen(*Form3(nullptr).Client);
     case Window::High_Score: {
