@@ -13,6 +13,10 @@
 
 int main(int argc, char** argv)
 {
+    // Pixel art drawn at 1.25 or 1.75 times comes out with pixels one and two screen pixels wide
+    // by turns, so a desktop's scale is rounded to a whole one (1.5 to 2); a scale the player
+    // sets in QT_SCALE_FACTOR, as the menu entry's larger sizes do, still applies on top.
+    QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::Round);
     QApplication app(argc, argv);
     // No display name: Qt would append it to every window title that differs from it.
     QApplication::setApplicationName(QStringLiteral("delvano"));

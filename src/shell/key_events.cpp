@@ -5,11 +5,30 @@
 #include <QCoreApplication>
 #include <QKeyEvent>
 
+namespace {
+
+// The key a QWERTY keyboard labels Z, by its place: the X11 and Wayland key code. A layout with
+// no Latin letters (Russian, Greek, Hebrew, Arabic, Thai) has no Z to press, so there the key in
+// that place digs; a layout that has a Z anywhere digs with that one, as its player expects.
+constexpr quint32 Z_Place_Code = 52;
+
+bool is_letter_of_another_script(int key)
+{
+    if (key <= 0 || key > 0xffff)
+        return false;
+    const QChar letter{char16_t(key)};
+    return letter.isLetter() && letter.script() != QChar::Script_Latin;
+}
+
+}  // namespace
+
 int Virtual_Key_Code(const QKeyEvent& event)
 {
     const int key = event.key();
     if (key >= Qt::Key_A && key <= Qt::Key_Z)
         return Key_Code_A + (key - Qt::Key_A);
+    if (event.nativeScanCode() == Z_Place_Code && is_letter_of_another_script(key))
+        return Key_Code_Z;
     if (key >= Qt::Key_0 && key <= Qt::Key_9)
         return Key_Code_0 + (key - Qt::Key_0);
     switch (key) {

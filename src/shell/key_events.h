@@ -5,7 +5,8 @@ class QKeyEvent;
 class QObject;
 
 // Letters and digits map to their ASCII capitals, the arrows to 37..40, the modifiers and lock
-// keys to their own codes; every other key gets Key_Code_Other.
+// keys to their own codes; every other key gets Key_Code_Other. On a layout without Latin
+// letters, the key in Z's place is Z.
 int Virtual_Key_Code(const QKeyEvent& event);
 
 // Whether a key event comes from the keyboard's own repeat. An X server sends each repeat as a

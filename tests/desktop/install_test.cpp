@@ -1,9 +1,11 @@
 // The built program: what the README promises of `cmake --install` and `cpack -G DEB`, validated
 // (the effects installed are plain 16-bit PCM, audible and not too short, the icons at their
-// sizes), and a quit on a real desktop with an effect still sounding.
+// sizes), and the game on a real desktop at its scales, quit with an effect still sounding.
 #include "desktop/live_desktop.h"
 #include "shell/settings_file.h"
 #include "state/module1.h"
+#include "support/look.h"
+#include "support/table.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -11,6 +13,8 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QtEndian>
+
+#include <xcb/xcb.h>
 
 #include <gtest/gtest.h>
 
@@ -69,14 +73,45 @@ TEST(Install, Tree_And_Package_Hold_What_The_Readme_Promises)
     EXPECT_EQ(run("dpkg-deb", {"--field", deb, "Depends"}),
               "0:libqt6widgets6, libqt6multimedia6, libsdl2-2.0-0, fonts-ipafont-gothic\n");
 }
-TEST(Built_Game, QuitsCleanlyWhileAnEffectStillSounds)
+// The window's pixels as the X server holds them.
+QImage grab(const QString& display, xcb_window_t window)
 {
+    xcb_connection_t* x = xcb_connect(qPrintable(display), nullptr);
+    auto* g = xcb_get_geometry_reply(x, xcb_get_geometry(x, window), nullptr);
+    auto* got = g ? xcb_get_image_reply(x, xcb_get_image(x, XCB_IMAGE_FORMAT_Z_PIXMAP, window, 0, 0, g->width,
+                                                          g->height, ~0u), nullptr) : nullptr;
+    const QImage image = got ? QImage(xcb_get_image_data(got), g->width, g->height, QImage::Format_RGB32).copy() : QImage();
+    free(got), free(g), xcb_disconnect(x);
+    return image;
+}
+// The built game on a desktop whose scale reaches it as desktops publish theirs (Xft.dpi), or as
+// the player's QT_SCALE_FACTOR, as the menu entry's larger sizes set it: the window's width, the
+// title picture with each of its pixels a square of whole screen pixels; then a quit while an
+// effect still sounds.
+struct Scale_Row : Named_Row { int dpi; const char* factor; int width, pixel; };
+class Built_Game : public testing::TestWithParam<Scale_Row> {};
+TEST_P(Built_Game, DrawsItsArtAtAWholeScaleAndQuitsCleanlyWhileAnEffectSounds)
+{
+    const Scale_Row& row = GetParam();
     Live_Desktop desktop({.window_manager = true, .sound_server = true});
     ASSERT_EQ(desktop.error(), "");
-    Reset_Module1();
-    Wait_Value.fill(0);
+    desktop.run("xprop", {"-root", "-format", "RESOURCE_MANAGER", "8s", "-set", "RESOURCE_MANAGER",
+                          QStringLiteral("Xft.dpi:\t%1\n").arg(row.dpi)});
+    Reset_Module1(), Wait_Value.fill(0);
     ASSERT_EQ(Settings_Save(desktop.program_dir() + "/Delvano.ini", true), Save_Result::Saved);
-    ASSERT_TRUE(desktop.start_game());
+    row.factor ? qputenv("QT_SCALE_FACTOR", row.factor) : qunsetenv("QT_SCALE_FACTOR");
+    const bool started = desktop.start_game();
+    qunsetenv("QT_SCALE_FACTOR");
+    ASSERT_TRUE(started);
+    const QString window = desktop.run("xdotool", {"search", "--onlyvisible", "--name", "^でるぼん$"});
+    const int s = row.pixel;
+    QImage shot;
+    EXPECT_TRUE(Live_Desktop::wait_until([&] {  // the window shows a moment before its first paint
+        shot = grab(desktop.environment().value("DISPLAY"), window.trimmed().toUInt());
+        const QRect play_area(4 * s, shot.height() - 228 * s, 240 * s, 224 * s);
+        return shot.rect().contains(play_area) && shot.copy(play_area) == shipped("title").scaled(play_area.size());
+    }));
+    EXPECT_EQ(shot.width(), row.width);
     // Z starts a game, and held on it digs the soil beside the digger: "Dig" sounds.
     desktop.run("xdotool", {"keydown", "z"});
     ASSERT_TRUE(Live_Desktop::wait_until(
@@ -87,4 +122,9 @@ TEST(Built_Game, QuitsCleanlyWhileAnEffectStillSounds)
     EXPECT_EQ(Settings_Load(desktop.program_dir() + "/Delvano.ini", sound), Load_Result::Loaded);
     EXPECT_TRUE(sound);
 }
+const Scale_Row Scale_Rows[] = {
+    {"at_125_percent", 120, nullptr, 375, 1}, {"at_150_percent", 144, nullptr, 750, 2},
+    {"at_175_percent", 168, nullptr, 750, 2}, {"twice_the_size_from_the_menu", 96, "2", 750, 2},
+};
+INSTANTIATE_TABLE(Scaled, Built_Game, Scale_Rows);
 }  // namespace

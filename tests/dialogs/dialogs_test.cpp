@@ -23,10 +23,11 @@ void expect_tiled(const QImage& shot, int x, int y)
 }
 
 // Against the table 500, 300, 100: what the dialog says, after some ticks the congratulation's
-// colour (invalid: the toolkit's own) and the left dancer, the name typed, the table afterwards.
+// colour (invalid: the toolkit's own) and the left dancer, the name typed and the key closing the
+// dialog from the name box, the table afterwards.
 struct Score_Row : Named_Row {
     int32_t score; const char* said; int ticks; QColor colour; int dancer_top, dancer_x;
-    const char *typed, *table;
+    const char *typed, *table; Qt::Key closing = Qt::Key_Return;
 };
 class High_Score : public testing::TestWithParam<Score_Row> {};
 TEST_P(High_Score, Place_Colour_And_Name)
@@ -53,8 +54,8 @@ TEST_P(High_Score, Place_Colour_And_Name)
     EXPECT_EQ(said.toStdString(), row.said);
     if (*row.typed)
         dialog->Text1->insert(QString::fromUtf8(row.typed));
-    QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, "\r");
-    QCoreApplication::sendEvent(dialog->Text1, &enter);
+    QKeyEvent closing(QEvent::KeyPress, row.closing, Qt::NoModifier);
+    QCoreApplication::sendEvent(dialog->Text1, &closing);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     std::string table;
     for (int i = 0; i < 3; ++i)
@@ -68,38 +69,51 @@ const Score_Row Score_Rows[] = {
     {"tie_with_the_second", 300, "スコア更新おめでとう！|３位|３００ｐ", 0, {}, -16, 112, "ABCDEFGHIJKL",
      "A 500,B 300,ABCDEFGHIJ 300,"},
     {"third", 101, "スコア更新おめでとう！|３位|１０１ｐ", 11, Yellow, 16, 112, "", "A 500,B 300,last 101,"},
-    {"second", 301, "スコア更新おめでとう！|２位|３０１ｐ", 12, Orange, 16, 64, "Mio", "A 500,Mio 301,B 300,"},
+    {"second_closed_by_esc", 301, "スコア更新おめでとう！|２位|３０１ｐ", 12, Orange, 16, 64, "Mio",
+     "A 500,Mio 301,B 300,", Qt::Key_Escape},
     // Another copy saved better scores while the ending ran: none of them is pushed out.
     {"no_longer_ranks", 100, "スコア更新おめでとう！|４位|１００ｐ", 0, {}, -16, 112, "Mio", "A 500,B 300,C 100,"},
 };
 INSTANTIATE_TABLE(Table, High_Score, Score_Rows);
 
 using Positions = std::array<int32_t, Wait_Slot_Count>;
-const Positions Applied = {5, 6, 7, 8, 9, 10, 0};
-// The sliders and the preview timers' intervals (ms) a drop-down entry loads.
+const Positions Applied = {20, 6, 7, 8, 9, 10, 0};  // the sliders reach 20 at the right end
+// The sliders and the preview timers' intervals (ms) a drop-down entry loads; applied, a slider
+// moved a step to the right, then revert brings back what was applied, and close closes.
 struct Preset_Row : Named_Row { int entry; Positions positions, intervals; };
 class Wait_Preset : public testing::TestWithParam<Preset_Row> {};
 TEST_P(Wait_Preset, Loads_Sliders_And_Preview_Speeds_That_Only_Apply_Keeps)
 {
     Wait_Value = Applied;
-    Form2 dialog(nullptr);
-    const QImage shot = seen(dialog);
+    QPointer<Form2> dialog = new Form2(nullptr);
+    const QImage shot = seen(*dialog);
     expect_tiled(shot, 144, 0);
     EXPECT_GT(pixels_of(shot, {16, 184, 360, 30}, White), 4);  // the notes
     const Preset_Row& row = GetParam();
-    dialog.Combo1->setCurrentIndex(row.entry);
-    emit dialog.Combo1->activated(row.entry);
-    Positions sliders, intervals;
-    for (int slot = 0; slot < Wait_Slot_Count; ++slot)
-        sliders[slot] = dialog.HScroll1[slot]->value(), intervals[slot] = dialog.Timer[slot]->interval();
-    EXPECT_EQ(sliders, row.positions);
+    dialog->Combo1->setCurrentIndex(row.entry);
+    emit dialog->Combo1->activated(row.entry);
+    Positions intervals;
+    const auto sliders = [&] {
+        Positions values;
+        for (int slot = 0; slot < Wait_Slot_Count; ++slot)
+            values[slot] = dialog->HScroll1[slot]->value(), intervals[slot] = dialog->Timer[slot]->interval();
+        return values;
+    };
+    EXPECT_EQ(sliders(), row.positions);
     EXPECT_EQ(intervals, row.intervals);
     EXPECT_EQ(Wait_Value, Applied);
-    dialog.Command1[1]->click();  // apply
+    dialog->Command1[1]->click();  // apply
     EXPECT_EQ(Wait_Value, row.positions);
+    dialog->HScroll1[1]->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+    EXPECT_EQ(dialog->HScroll1[1]->value(), row.positions[1] + 1);
+    dialog->Command1[0]->click();  // revert
+    EXPECT_EQ(sliders(), row.positions);
+    dialog->Command1[2]->click();  // close
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(dialog.isNull());
 }
 const Preset_Row Preset_Rows[] = {
-    {"user", 0, Applied, {250, 300, 350, 400, 450, 500, 1}},
+    {"user", 0, Applied, {1000, 300, 350, 400, 450, 500, 1}},
     {"machine_200MHz", 1, {0, 2, 0, 0, 0, 0, 0}, {1, 100, 1, 1, 1, 1, 1}},
     {"machine_400MHz", 2, {1, 3, 2, 1, 0, 1, 2}, {50, 150, 100, 50, 1, 50, 100}},
     {"machine_800MHz", 3, {2, 4, 2, 2, 1, 2, 2}, {100, 200, 100, 100, 50, 100, 100}},
@@ -108,25 +122,4 @@ const Preset_Row Preset_Rows[] = {
     {"machine_2_4GHz", 6, {2, 4, 2, 2, 1, 2, 2}, {100, 200, 100, 100, 50, 100, 100}},
 };
 INSTANTIATE_TABLE(Table, Wait_Preset, Preset_Rows);
-
-// The sliders reach 20 at the right end; revert brings back what is applied; close closes.
-TEST(Wait_Buttons, RevertToTheAppliedValuesAndClose)
-{
-    Wait_Value = {20, 0, 1, 2, 3, 4, 5};
-    QPointer<Form2> dialog = new Form2(nullptr);
-    const auto sliders = [&] {
-        Positions values;
-        for (int slot = 0; slot < Wait_Slot_Count; ++slot)
-            values[slot] = dialog->HScroll1[slot]->value();
-        return values;
-    };
-    EXPECT_EQ(sliders(), Wait_Value);  // the right end is 20
-    dialog->HScroll1[1]->triggerAction(QAbstractSlider::SliderSingleStepAdd);
-    EXPECT_EQ(sliders(), (Positions{20, 1, 1, 2, 3, 4, 5}));
-    dialog->Command1[0]->click();  // revert
-    EXPECT_EQ(sliders(), Wait_Value);
-    dialog->Command1[2]->click();  // close
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_TRUE(dialog.isNull());
-}
 }  // namespace

@@ -54,22 +54,23 @@ TEST(Play_Look, Cells_Show_The_Tile_Of_Their_Code_Through_A_Fall)
 
 // Texts: score, life, uses, shovel; icons: hearts then clovers, places 0..6 of each line.
 struct Panel_Row : Named_Row { int32_t life, type, uses, score; const char *texts, *icons; };
-// Each place shows a whole heart (its 21 pixels of heart red), a whole clover (24 of clover green),
-// the bare background, or something else.
+// Each place shows a heart or a clover laid over the background exactly there (the white
+// silhouette ORed in, the coloured shape ANDed), the bare background, or something else.
 std::string icons_seen(const QImage& shot)
 {
-    const QImage back = shipped("background");
+    const QImage back = shipped("background"), sheet = shipped("sheet");
     std::string places;
     for (int k = 0; k < 28; ++k) {
         const QRect place(299 + 7 * (k % 7), 27 + 7 * (k / 7) + 6 * (k / 14), 7, 6);
-        int red = 0, green = 0;
-        for (int i = 0; i < 42; ++i) {
-            const QRgb c = shot.pixel(place.x() + i % 7, place.y() + i / 7);
-            red += c == qRgb(0xe0, 0x18, 0x30), green += c == qRgb(0x20, 0xc0, 0x40);
+        places += std::string(k % 7 || !k ? "" : "|") + '?';
+        for (auto [mark, sx] : {std::pair('H', 128), {'C', 135}, {'.', -1}}) {
+            QImage icon = back.copy(place);
+            for (int i = 0; sx >= 0 && i < 42; ++i) {
+                const int x = i % 7, y = i / 7;
+                icon.setPixel(x, y, (icon.pixel(x, y) | sheet.pixel(sx + x, 6 + y)) & sheet.pixel(sx + x, y));
+            }
+            places.back() = differing(shot, place.topLeft(), icon) == 0 ? mark : places.back();
         }
-        const bool bare = differing(shot, place.topLeft(), back.copy(place)) == 0;
-        places += red == 21 ? 'H' : green == 24 ? 'C' : bare ? '.' : '?';
-        places += k % 7 == 6 && k < 27 ? "|" : "";
     }
     return places;
 }
@@ -152,10 +153,7 @@ QImage client_of(Window window)
     Score_Table = {Score_Entry{"ほりこ", 1234567}, {"", 56}, {"", 0}, {"me", 600}};
     Life = 5, Shovel_Type = Shovel_Power, Shovel_Uses = 15;  // no heart under the life count
     switch (window) {
-    case Window::Game: {
-        Form1 game;
-        return game.Show_Title_Look(), game.States_Refresh(), seen(*game.Client);
-    }
+    case Window::Game: { Form1 game; return game.Show_Title_Look(), game.States_Refresh(), seen(*game.Client); }
     case Window::Wait_Settings: return seen(*Form2(nullptr).Client);
     case Window::Version: return seen(*Form3(nullptr).Client);
     case Window::High_Score: {
@@ -193,28 +191,64 @@ const Label_Row Label_Rows[] = {
 };
 INSTANTIATE_TABLE(Table, Label_Text, Label_Rows);
 
-// A key pressed alone on the title look, as the desktop delivers it: does a game start?
-struct Title_Key_Row : Named_Row { Qt::Key key; Qt::KeyboardModifiers modifiers; bool starts; };
-class Title_Key : public testing::TestWithParam<Title_Key_Row> {};
-TEST_P(Title_Key, StartsAGameOnlyWhenItIsAKeyOfItsOwn)
+// A key pressed alone and let go, as the desktop delivers it to whatever holds the keyboard, with
+// its place on the keyboard (X11 key code): Game_Mode and Key_State after each, on the title look
+// or on the field (after a dialog closed by Esc, if so) in a game mode.
+enum Where { Title, Field, After_Dialog };
+struct Key_Row : Named_Row {
+    Where where; int mode, key; quint32 place; const char* seen; Qt::KeyboardModifiers modifiers = {};
+    bool repeat = false;
+};
+class Desktop_Key : public testing::TestWithParam<Key_Row> {};
+TEST_P(Desktop_Key, StartsAGameOrHoldsTheFlagOfTheKeyItIs)
 {
+    const Key_Row& row = GetParam();
     Reset_Module1();
     Set_Random_Source([] { return 0.7; });  // an empty map, quickly drawn
     Form1 window;
-    window.Show_Title_Look();
-    QKeyEvent press(QEvent::KeyPress, GetParam().key, GetParam().modifiers);
-    QCoreApplication::sendEvent(window.Picture5, &press);
+    row.where == Title ? window.Show_Title_Look() : window.Show_Play_Look();
+    Game_Mode = row.mode, Key_State = "000";
+    seen(window), window.Focus_Key_Picture();
+    std::string state;
+    const auto send = [&](QEvent::Type type, int key, quint32 place) {
+        QKeyEvent event(type, key, row.modifiers, place, 0, 0, {}, row.repeat);
+        if (QWidget* holder = QApplication::focusWidget() ? QApplication::focusWidget() : QApplication::activeWindow())
+            QCoreApplication::sendEvent(holder, &event), QCoreApplication::processEvents();
+        state += std::to_string(Game_Mode) + ":" + Key_State + " ";
+    };
+    if (row.where == After_Dialog)
+        window.mnuH3_Click(), QCoreApplication::processEvents(), send(QEvent::KeyPress, Qt::Key_Escape, 9);
+    send(QEvent::KeyPress, row.key, row.place), send(QEvent::KeyRelease, row.key, row.place);
     Set_Random_Source(nullptr);
-    EXPECT_EQ(Game_Mode, GetParam().starts ? Mode_Playing : Mode_Idle);
+    EXPECT_EQ(state, row.seen);
 }
-constexpr Qt::KeyboardModifiers No = Qt::NoModifier;
-const Title_Key_Row Title_Key_Rows[] = {
-    {"space", Qt::Key_Space, No, true}, {"z", Qt::Key_Z, No, true}, {"f1", Qt::Key_F1, No, true},
-    {"shift", Qt::Key_Shift, Qt::ShiftModifier, false}, {"alt", Qt::Key_Alt, Qt::AltModifier, false},
-    {"control", Qt::Key_Control, Qt::ControlModifier, false}, {"alt_gr", Qt::Key_AltGr, No, false},
-    {"alt_x", Qt::Key_X, Qt::AltModifier, false}, {"meta", Qt::Key_Meta, Qt::MetaModifier, false},
-    {"left_super", Qt::Key_Super_L, No, false}, {"right_super", Qt::Key_Super_R, No, false},
-    {"caps_lock", Qt::Key_CapsLock, No, false}, {"num_lock", Qt::Key_NumLock, No, false},
-    {"scroll_lock", Qt::Key_ScrollLock, No, false}};
-INSTANTIATE_TABLE(Keys, Title_Key, Title_Key_Rows);
+constexpr int Idle = Mode_Idle, Playing = Mode_Playing, Ending = Mode_Game_Over, Named = Mode_High_Score_Closed;
+constexpr const char *Starts = "1:000 1:000 ", *Nothing = "0:000 0:000 ", *Digs = "1:100 1:000 ";
+constexpr const char* Plays_On = "1:000 1:000 ";
+constexpr auto Shift = Qt::ShiftModifier, Alt = Qt::AltModifier;
+const Key_Row Key_Rows[] = {
+    // Any key of its own starts a game: on the title look in any mode, on the field after a game.
+    {"space", Title, Idle, Qt::Key_Space, 65, Starts}, {"f1", Title, Idle, Qt::Key_F1, 67, Starts},
+    {"cyrillic", Title, Idle, 0x42f, 52, Starts}, {"space_in_an_ending", Title, Ending, Qt::Key_Space, 65, Starts},
+    {"z_after_a_game", Field, Idle, Qt::Key_Z, 52, Starts}, {"space_after_the_name", Field, Named, Qt::Key_Space, 65, Starts},
+    {"repeat", Title, Idle, Qt::Key_Z, 52, Nothing, {}, true}, {"repeat_after_a_game", Field, Idle, Qt::Key_Z, 52, Nothing, {}, true},
+    {"shift", Title, Idle, Qt::Key_Shift, 50, Nothing, Shift}, {"shift_after_the_name", Field, Named, Qt::Key_Shift, 50, "3:000 3:000 ", Shift},
+    {"alt", Title, Idle, Qt::Key_Alt, 64, Nothing, Alt}, {"alt_h_after_a_game", Field, Idle, Qt::Key_H, 43, Nothing, Alt},
+    {"control", Title, Idle, Qt::Key_Control, 37, Nothing, Qt::ControlModifier}, {"alt_gr", Title, Idle, Qt::Key_AltGr, 108, Nothing},
+    {"alt_x", Title, Idle, Qt::Key_X, 53, Nothing, Alt}, {"meta", Title, Idle, Qt::Key_Meta, 133, Nothing, Qt::MetaModifier},
+    {"left_super", Title, Idle, Qt::Key_Super_L, 133, Nothing}, {"right_super", Title, Idle, Qt::Key_Super_R, 134, Nothing},
+    {"caps_lock", Title, Idle, Qt::Key_CapsLock, 66, Nothing}, {"num_lock", Field, Idle, Qt::Key_NumLock, 77, Nothing},
+    {"scroll_lock", Title, Idle, Qt::Key_ScrollLock, 78, Nothing}, {"ending", Field, Ending, Qt::Key_Z, 52, "2:000 2:000 "},
+    // In play Z digs wherever the layout puts it; on a layout without Latin letters (Russian,
+    // Greek, Hebrew, Thai) the key in Z's place does. The arrows walk; a repeat holds on.
+    {"qwerty_z", Field, Playing, Qt::Key_Z, 52, Digs}, {"qwertz_z", Field, Playing, Qt::Key_Z, 29, Digs},
+    {"cyrillic_ya_in_z_place", Field, Playing, 0x42f, 52, Digs, Shift}, {"greek_zeta_in_z_place", Field, Playing, 0x396, 52, Digs},
+    {"hebrew_zayin_in_z_place", Field, Playing, 0x5d6, 52, Digs}, {"thai_pho_phung_in_z_place", Field, Playing, 0xe1c, 52, Digs},
+    {"qwertz_y_in_z_place", Field, Playing, Qt::Key_Y, 52, Plays_On}, {"cyrillic_che", Field, Playing, 0x427, 53, Plays_On},
+    {"dvorak_semicolon_in_z_place", Field, Playing, Qt::Key_Semicolon, 52, Plays_On},
+    {"space_in_play", Field, Playing, Qt::Key_Space, 65, Plays_On}, {"left", Field, Playing, Qt::Key_Left, 113, "1:010 1:000 "},
+    {"z_repeat_with_alt", Field, Playing, Qt::Key_Z, 52, "1:100 1:100 ", Alt, true},
+    {"z_after_a_dialog", After_Dialog, Playing, Qt::Key_Z, 52, "1:000 1:100 1:000 "},
+};
+INSTANTIATE_TABLE(Keys, Desktop_Key, Key_Rows);
 }  // namespace

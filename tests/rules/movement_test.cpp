@@ -34,12 +34,9 @@ const Arrival_Row Item_Rows[] = {
     item("stone_with_the_normal_shovel", Cell_Stone, 10, Normal, 0, 0, {}, "10 0/0 0 000000000000000 Stone"),
     item("stone_adds_a_use", Cell_Stone, 10, Long, 12, 0, {}, "10 3/13 0 000000000000000 Stone"),
     item("stone_capped_at_twenty", Cell_Stone, 10, Large, 20, 0, {}, "10 4/20 0 000000000000000 Stone"),
-    item("power_shovel_fewest_uses", Cell_Power_Shovel, 10, Normal, 0, 0, {Low(0, 10)},
-         "10 2/10 0 000000000000000 Schop"),
-    item("long_shovel_most_uses", Cell_Long_Shovel, 10, Large, 3, 0, {High(9, 10)},
-         "10 3/19 0 000000000000000 Schop"),
-    item("large_shovel_fresh_count", Cell_Large_Shovel, 10, Power, 20, 0, {Low(5, 10)},
-         "10 4/15 0 000000000000000 Schop"),
+    item("power_shovel_fewest_uses", Cell_Power_Shovel, 10, Normal, 0, 0, {Low(0, 10)}, "10 2/10 0 000000000000000 Schop"),
+    item("long_shovel_most_uses", Cell_Long_Shovel, 10, Large, 3, 0, {High(9, 10)}, "10 3/19 0 000000000000000 Schop"),
+    item("large_shovel_fresh_count", Cell_Large_Shovel, 10, Power, 20, 0, {Low(5, 10)}, "10 4/15 0 000000000000000 Schop"),
     item("special", Cell_Special, 10, Power, 7, 5, {Low(3, 6)}, "10 2/7 5 000000000000000 Special"),
 };
 // Falling one row (onto soil: Soil_Bottom_Row) into column x with row 1 open and row 2 below.
@@ -76,9 +73,8 @@ TEST_P(Arrival, ChangesTheGameAsItsRowSays)
     Recording_Screen screen;
     Sequence sequence(screen);
     Move_Ivents(sequence);
-    std::string after = std::to_string(Life) + " " + std::to_string(Shovel_Type) + "/" +
-                        std::to_string(Shovel_Uses) + " " +
-                        std::to_string(Score_Table[Playing_Entry].Score) + " " + Map_Line[1] + " ";
+    std::string after = std::to_string(Life) + " " + std::to_string(Shovel_Type) + "/" + std::to_string(Shovel_Uses) +
+                        " " + std::to_string(Score_Table[Playing_Entry].Score) + " " + Map_Line[1] + " ";
     for (const std::string& call : screen.calls) {
         if (call.starts_with("sound ") || call == "game_over")
             after += std::string(after.back() == ' ' ? "" : " ") +
@@ -97,8 +93,7 @@ const Transform_Row Transform_Rows[] = {
     {"soil_to_life", Low(2, 6), "000000000000002 000006000000000 444444444444444 423456789000000 900000000000004"},
     {"items_vanish", High(3, 6), "000000000000000 000000000000000 111111111111111 100000000000000 000000000000001"},
     {"items_to_gold", Low(4, 6), "000000000000003 000003000000000 111111111111111 133333333000000 300000000000001"},
-    {"items_to_life", High(5, 6),
-     "000000000000004 000004000000000 111111111111111 144444444000000 400000000000001"},
+    {"items_to_life", High(5, 6), "000000000000004 000004000000000 111111111111111 144444444000000 400000000000001"},
 };
 
 class Special_Item : public testing::TestWithParam<Transform_Row> {};

@@ -58,25 +58,22 @@ inline void PrintTo(const QRect& r, std::ostream* os)
     *os << "{" << r.x() << ", " << r.y() << ", " << r.width() << ", " << r.height() << "}";
 }
 
-// How many pixels within the area is_drawn(x, y) marks, and the smallest rectangle holding them:
-// where a label's glyphs stand and how tall they are.
+// The smallest rectangle holding every pixel within the area that is_drawn(x, y) marks: where a
+// label's glyphs stand and how tall they are.
 template <class Predicate>
-QRect ink_box(QRect area, Predicate is_drawn, int* count = nullptr)
+QRect ink_box(QRect area, Predicate is_drawn)
 {
     QRect box;
     for (int i = 0; i < area.width() * area.height(); ++i) {
         const int x = area.x() + i % area.width(), y = area.y() + i / area.width();
-        if (!is_drawn(x, y))
-            continue;
-        box |= QRect(x, y, 1, 1);
-        if (count)
-            ++*count;
+        box |= is_drawn(x, y) ? QRect(x, y, 1, 1) : QRect();
     }
     return box;
 }
 inline int pixels_of(const QImage& shot, QRect area, QColor colour)
 {
     int count = 0;
-    ink_box(area, [&](int x, int y) { return is_ink(shot.pixelColor(x, y), colour); }, &count);
+    for (int i = 0; i < area.width() * area.height(); ++i)
+        count += is_ink(shot.pixelColor(area.x() + i % area.width(), area.y() + i / area.width()), colour);
     return count;
 }
