@@ -134,7 +134,7 @@ int main(int argc, char** argv)
         },
         [&] { return measure_from() + int(random() % 250); },
         [&] {
-            report_cpu("playing, no controller");
+            report_cpu("playing, SDL started, no controller");
             SDL_VirtualJoystickDesc desc{SDL_VIRTUAL_JOYSTICK_DESC_VERSION,
                                          SDL_JOYSTICK_TYPE_GAMECONTROLLER, SDL_CONTROLLER_AXIS_MAX,
                                          SDL_CONTROLLER_BUTTON_MAX};
