@@ -20,30 +20,36 @@ int Pad_Key_Code(Pad_Input input, Pad_Window window)
     case Pad_Input::Stick_Left: return Key_Code_Left;
     case Pad_Input::Dpad_Right:
     case Pad_Input::Stick_Right: return Key_Code_Right;
+    case Pad_Input::Dpad_Up:
+    case Pad_Input::Dpad_Down:
+    case Pad_Input::Stick_Up:
+    case Pad_Input::Stick_Down: return 0;
     // Nothing to a game, but a key on the title look and after a game.
     default: return Key_Code_Other;
     }
 }
 
-Stick_Side Stick_Side_After(Stick_Side side, int axis_x)
+Stick_Side Stick_Side_After(Stick_Side side, int value)
 {
-    if (axis_x <= -Stick_Take)
-        return Stick_Side::Left;
-    if (axis_x >= Stick_Take)
-        return Stick_Side::Right;
-    const bool held = (side == Stick_Side::Left && axis_x <= -Stick_Let_Go)
-                      || (side == Stick_Side::Right && axis_x >= Stick_Let_Go);
+    if (value <= -Stick_Take)
+        return Stick_Side::Low;
+    if (value >= Stick_Take)
+        return Stick_Side::High;
+    const bool held = (side == Stick_Side::Low && value <= -Stick_Let_Go)
+                      || (side == Stick_Side::High && value >= Stick_Let_Go);
     return held ? side : Stick_Side::Centre;
 }
 
 std::optional<Key_Change> Controller_Keys::Press(int pad, Pad_Input input, Pad_Window window)
 {
     const int key_code = Pad_Key_Code(input, window);
+    if (key_code == 0 && window == Pad_Window::Dialog)
+        return Key_Change{0, true, input};
     if (key_code == 0 || !pressed_.emplace(std::pair(pad, input), key_code).second)
         return std::nullopt;
     if (holders_[key_code]++ > 0)
         return std::nullopt;
-    return Key_Change{key_code, true};
+    return Key_Change{key_code, true, input};
 }
 
 std::optional<Key_Change> Controller_Keys::Release(int pad, Pad_Input input)
@@ -55,18 +61,20 @@ std::optional<Key_Change> Controller_Keys::Release(int pad, Pad_Input input)
     pressed_.erase(held);
     if (--holders_[key_code] > 0)
         return std::nullopt;
-    return Key_Change{key_code, false};
+    return Key_Change{key_code, false, input};
 }
 
-std::vector<Key_Change> Controller_Keys::Move_Stick(int pad, int axis_x, Pad_Window window)
+std::vector<Key_Change> Controller_Keys::Move_Stick(int pad, bool y_axis, int value, Pad_Window window)
 {
-    Stick_Side& side = sticks_[pad];
-    const Stick_Side now = Stick_Side_After(side, axis_x);
+    Stick_Side& side = sticks_[std::pair(pad, y_axis)];
+    const Stick_Side now = Stick_Side_After(side, value);
     std::vector<Key_Change> changes;
     if (now == side)
         return changes;
-    const auto input_of = [](Stick_Side s) {
-        return s == Stick_Side::Left ? Pad_Input::Stick_Left : Pad_Input::Stick_Right;
+    const auto input_of = [y_axis](Stick_Side s) {
+        if (y_axis)
+            return s == Stick_Side::Low ? Pad_Input::Stick_Up : Pad_Input::Stick_Down;
+        return s == Stick_Side::Low ? Pad_Input::Stick_Left : Pad_Input::Stick_Right;
     };
     if (side != Stick_Side::Centre)
         if (auto change = Release(pad, input_of(side)))

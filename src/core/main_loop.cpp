@@ -6,8 +6,20 @@
 #include "rules/walk.h"
 #include "state/module1.h"
 
+namespace {
+
+unsigned long passes = 0;
+
+}  // namespace
+
+unsigned long Main_Loop_Passes()
+{
+    return passes;
+}
+
 Pass_Result Main_Loop_Pass(Screen& screen)
 {
+    ++passes;
     switch (Game_Mode) {
     case Mode_Idle:
     case Mode_Game_Over:

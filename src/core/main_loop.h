@@ -11,6 +11,10 @@ enum class Pass_Result { Idle, Acted };
 // held key does anything); mode 3: refresh the status panel once and go to 0; otherwise idle.
 Pass_Result Main_Loop_Pass(Screen& screen);
 
+// How many passes have begun so far. A key that comes up before the loop has looked at it
+// acts as if it had never gone down; a controller's quick tap waits for the count to move.
+unsigned long Main_Loop_Passes();
+
 // Runs passes until keep_running answers false. After a pass that acted the loop only yields,
 // so a held key repeats at once; after an idle pass it blocks until the next event, because
 // nothing can change before one arrives.

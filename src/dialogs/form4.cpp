@@ -3,12 +3,14 @@
 #include "core/key_codes.h"
 #include "dialogs/form4_score_entry.h"
 #include "dialogs/game_dialog.h"
+#include "dialogs/name_box_pad.h"
 #include "display/blit.h"
 #include "display/game_font.h"
 #include "display/palette.h"
 #include "display/pictures.h"
 #include "rules/high_score_table.h"
 #include "shell/key_events.h"
+#include "shell/pad_event.h"
 #include "state/module1.h"
 
 #include <QFocusEvent>
@@ -165,6 +167,8 @@ bool Form4::eventFilter(QObject* watched, QEvent* event)
     if (watched == Text1) {
         if (event->type() == QEvent::FocusIn) {
             Text1_GotFocus();
+        } else if (event->type() == Pad_Event::Kind()) {
+            return Name_Box_Pad_Input(*Text1, static_cast<const Pad_Event&>(*event).input());
         } else if (event->type() == QEvent::KeyRelease) {
             Is_Auto_Repeat(static_cast<const QKeyEvent&>(*event));
         } else if (event->type() == QEvent::KeyPress) {

@@ -39,8 +39,9 @@ public:
     // open; each goes to standard error, and the run ends as the close box ends it.
     void End_From_Outside();
     // From now on every game controller plays as the keys it stands for. Called once the window
-    // shows: SDL starts a little later still.
-    void Watch_Controllers();
+    // shows: SDL starts a little later still, and only once a controller device is there unless
+    // without_device (SDL's own virtual controllers have none).
+    void Watch_Controllers(bool without_device = false);
     // Writes Delvano.ini with the table as it stands, taking in what another copy of the game
     // saved meanwhile, and shows the table written; false (after the message) when it failed.
     // While another copy holds the file's lock the change waits, and goes to the disk as soon as

@@ -84,11 +84,11 @@ void Form1::End_From_Outside()
     close();
 }
 
-void Form1::Watch_Controllers()
+void Form1::Watch_Controllers(bool without_device)
 {
     if (!controllers_)
         controllers_ = std::make_unique<Game_Controllers>(*this);
-    controllers_->Start();
+    controllers_->Start(without_device);
 }
 
 bool Form1::Save_Settings()

@@ -1,9 +1,14 @@
 #include "shell/game_controllers.h"
 
+#include "core/main_loop.h"
+#include "shell/controller_devices.h"
 #include "shell/key_events.h"
+#include "shell/pad_event.h"
 #include "shell/sdl_library.h"
 
 #include <QApplication>
+#include <QFileInfo>
+#include <QFileSystemWatcher>
 #include <QWidget>
 
 namespace {
@@ -18,6 +23,8 @@ std::optional<Pad_Input> input_of(int button)
     case SDL_CONTROLLER_BUTTON_START: return Pad_Input::Start;
     case SDL_CONTROLLER_BUTTON_DPAD_LEFT: return Pad_Input::Dpad_Left;
     case SDL_CONTROLLER_BUTTON_DPAD_RIGHT: return Pad_Input::Dpad_Right;
+    case SDL_CONTROLLER_BUTTON_DPAD_UP: return Pad_Input::Dpad_Up;
+    case SDL_CONTROLLER_BUTTON_DPAD_DOWN: return Pad_Input::Dpad_Down;
     default: return std::nullopt;
     }
 }
@@ -39,9 +46,41 @@ Game_Controllers::~Game_Controllers()
     sdl.QuitSubSystem(SDL_INIT_GAMECONTROLLER);
 }
 
-void Game_Controllers::Start()
+void Game_Controllers::Start(bool without_device)
 {
-    timer_.start(Slow_Poll_Ms);
+    if (timer_.isActive())
+        return;
+    if (without_device || Controller_Device_Present()) {
+        device_watch_.reset();
+        timer_.start(Slow_Poll_Ms);
+        return;
+    }
+    // The kernel makes a node in /dev/input for every device plugged in; where no input device
+    // has been seen yet, /dev is watched until the folder appears.
+    if (device_watch_)
+        return;
+    device_watch_ = std::make_unique<QFileSystemWatcher>();
+    QObject::connect(device_watch_.get(), &QFileSystemWatcher::directoryChanged,
+                     [this] { Device_Appeared(); });
+    Device_Appeared();
+}
+
+void Game_Controllers::Device_Appeared()
+{
+    if (Controller_Device_Present()) {
+        // Deleting the watcher that is telling of the change would pull it from under itself.
+        device_watch_.release()->deleteLater();
+        timer_.start(Slow_Poll_Ms);
+        return;
+    }
+    const QString input = QStringLiteral("/dev/input");
+    const QStringList wanted{QFileInfo::exists(input) ? input : QStringLiteral("/dev")};
+    const QStringList watched = device_watch_->directories();
+    if (watched != wanted) {
+        if (!watched.isEmpty())
+            device_watch_->removePaths(watched);
+        device_watch_->addPaths(wanted);
+    }
 }
 
 bool Game_Controllers::Start_Sdl()
@@ -115,8 +154,11 @@ void Game_Controllers::Poll()
             break;
         case SDL_CONTROLLERAXISMOTION:
             // A stick's own jitter is no player at the controller; pushing it to a side is.
-            if (event.caxis.axis == SDL_CONTROLLER_AXIS_LEFTX) {
-                const auto changes = keys_.Move_Stick(event.caxis.which, event.caxis.value, window);
+            if (event.caxis.axis == SDL_CONTROLLER_AXIS_LEFTX
+                || event.caxis.axis == SDL_CONTROLLER_AXIS_LEFTY) {
+                const auto changes = keys_.Move_Stick(
+                    event.caxis.which, event.caxis.axis == SDL_CONTROLLER_AXIS_LEFTY,
+                    event.caxis.value, window);
                 if (!changes.empty())
                     last_input_ = std::chrono::steady_clock::now();
                 Queue(changes);
@@ -128,20 +170,38 @@ void Game_Controllers::Poll()
     }
     const bool in_use = keys_.Holding()
         || std::chrono::steady_clock::now() - last_input_ < std::chrono::milliseconds(In_Use_Ms);
-    const int interval = open_.empty() || window == Pad_Window::None ? Slow_Poll_Ms
-                         : in_use                                    ? Fast_Poll_Ms
-                                                                     : Resting_Poll_Ms;
+    Send_Pending();
+    // A key kept down for the main loop goes up at the next fast poll after its pass.
+    const int interval = !pending_.empty()                           ? Fast_Poll_Ms
+                         : open_.empty() || window == Pad_Window::None ? Slow_Poll_Ms
+                         : in_use                                      ? Fast_Poll_Ms
+                                                                       : Resting_Poll_Ms;
     if (timer_.interval() != interval)
         timer_.setInterval(interval);
+}
 
+void Game_Controllers::Send_Pending()
+{
     while (!pending_.empty()) {
         const Key_Change change = pending_.front();
+        if (change.key_code != 0) {
+            if (!change.down && down_in_pass_[change.key_code] == Main_Loop_Passes())
+                return;
+            if (change.down)
+                down_in_pass_[change.key_code] = Main_Loop_Passes();
+        }
         pending_.pop_front();
         QWidget* receiver = QApplication::focusWidget();
         if (!receiver)
             receiver = QApplication::activeWindow();
         // With none of the program's windows active the key is another program's.
-        if (receiver && !QApplication::activePopupWidget())
+        if (!receiver || QApplication::activePopupWidget())
+            continue;
+        if (change.key_code == 0) {
+            Pad_Event event(change.input);
+            QCoreApplication::sendEvent(receiver, &event);
+        } else {
             Send_Key(*receiver, change.key_code, change.down);
+        }
     }
 }

@@ -1,7 +1,8 @@
 // The shell: what a start makes of each kind of Delvano.ini, the bytes a save writes, a failed
 // save; the readme command's answers to what the system lacks; the effects switched off for a run
-// when one of them is missing.
+// when one of them is missing; which input devices may be a game controller.
 #include "rules/high_score_table.h"
+#include "shell/controller_devices.h"
 #include "shell/message_box.h"
 #include "shell/readme_viewer.h"
 #include "shell/settings_file.h"
@@ -333,3 +334,28 @@ TEST_P(Sound_Check_At_Start, GreysTheSwitchWhenAnEffectIsMissing)
     EXPECT_EQ(played, GetParam().plays);
 }
 INSTANTIATE_TABLE(Shell, Sound_Check_At_Start, Sound_Rows);
+
+// Nodes of /dev/input, each with the key capabilities the kernel shows for its device, if any.
+struct Device_Row : Named_Row { std::vector<std::pair<const char*, const char*>> nodes; bool controller; };
+const char* const Keyboard = "1000000000007 ff9f207ac14057ff febeffdfffefffff fffffffffffffffe";
+const char* const Mouse = "1f0000 0 0 0 0";  // BTN_LEFT..BTN_EXTRA, just below a joystick's
+const Device_Row Device_Rows[] = {
+    {"none", {}, false},
+    {"keyboard_and_mouse", {{"event0", Keyboard}, {"event1", Mouse}, {"mice", ""}}, false},
+    {"joystick_node", {{"event0", Keyboard}, {"js0", ""}}, true},
+    {"gamepad_buttons", {{"event0", Keyboard}, {"event7", "7cdb000000000000 0 0 0 0"}}, true},
+};
+class Controller_Device : public testing::TestWithParam<Device_Row> {};
+TEST_P(Controller_Device, SeenByItsNodeOrItsButtons)
+{
+    QTemporaryDir dev, sys;
+    for (const auto& [node, keys] : GetParam().nodes) {
+        QFile(dev.filePath(node)).open(QIODevice::WriteOnly);
+        const QString capabilities = QStringLiteral("%1/device/capabilities").arg(node);
+        QDir(sys.path()).mkpath(capabilities);
+        QFile file(sys.filePath(capabilities + "/key"));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(keys) >= 0);
+    }
+    EXPECT_EQ(Controller_Device_Present(dev.path(), sys.path()), GetParam().controller);
+}
+INSTANTIATE_TABLE(Shell, Controller_Device, Device_Rows);
