@@ -6,9 +6,18 @@
 #include <QStandardPaths>
 #include <QThread>
 
+#include <sys/prctl.h>
+
+#include <csignal>
+
 static QString tool_path(const QString& name) { return QStandardPaths::findExecutable(name); }
 
-Live_Desktop::Live_Desktop(Live_Desktop_Options options) : with_sound_(options.sound_server)
+// A private sound server: the command line of each of its processes, in order, with what tells
+// that one is ready.
+struct Sound_Process { QStringList command; std::function<bool()> ready; };
+
+Live_Desktop::Live_Desktop(Live_Desktop_Options options)
+    : with_sound_(options.sound_server), wayland_(options.wayland)
 {
     const QString program = QStringLiteral(DELVANO_PROGRAM_DIR), runtime = scratch_.filePath("runtime");
     QDir().mkpath(program_dir());
@@ -20,6 +29,9 @@ Live_Desktop::Live_Desktop(Live_Desktop_Options options) : with_sound_(options.s
     // -displayfd: the server picks a free display and writes its number once it takes clients.
     // -noreset: by default the server resets whenever its last client leaves, and a window manager
     // connecting just as a probe like xprop leaves is refused.
+    if (options.wayland)  // the two end with this process too: see end_all_but_the_display
+        for (QProcess* process : {&xvfb_, &window_manager_})
+            process->setChildProcessModifier([] { prctl(PR_SET_PDEATHSIG, SIGTERM); });
     xvfb_.start(tool_path("Xvfb"), {"-displayfd", "1", "-noreset", "-screen", "0", "800x600x24", "-nolisten", "tcp"});
     QByteArray number;
     const QDeadlineTimer deadline(10000);
@@ -27,31 +39,85 @@ Live_Desktop::Live_Desktop(Live_Desktop_Options options) : with_sound_(options.s
         number += xvfb_.readAllStandardOutput();
     display_ = ":" + QString::fromLatin1(number.trimmed());
     error_ += number.contains('\n') ? "" : "Xvfb did not start. ";
-    if (error_.isEmpty() && options.window_manager) {
+    if (error_.isEmpty() && (options.window_manager || options.wayland)) {
         window_manager_.setProcessEnvironment(environment());
         window_manager_.setProcessChannelMode(QProcess::ForwardedChannels);  // unread pipes stalled it
-        window_manager_.start(tool_path("openbox"), {"--sm-disable"});
-        const auto managed = [this] { return xprop("-root", "_NET_SUPPORTING_WM_CHECK").contains("window id"); };
+        if (options.wayland)
+            window_manager_.start(tool_path("weston"), {"--backend=x11-backend.so", "--use-pixman", "--idle-time=0",
+                "--socket=wayland-delvano", "--width=800", "--height=600", "--log=" + scratch_.filePath("weston.log")});
+        else
+            window_manager_.start(tool_path("openbox"), {"--sm-disable"});
+        // Weston's own X window takes the X server's keyboard: keys pressed there reach the
+        // Wayland window that Weston gives them to.
+        const auto managed = [&] {
+            if (!options.wayland)
+                return xprop("-root", "_NET_SUPPORTING_WM_CHECK").contains("window id");
+            const QString weston = run("xdotool", {"search", "--onlyvisible", "--class", "weston"}).trimmed();
+            return QFile::exists(runtime + "/wayland-delvano") && !weston.isEmpty() &&
+                   (run("xdotool", {"windowfocus", weston}), run("xdotool", {"getwindowfocus"}).trimmed() == weston);
+        };
         if (!wait_until(managed, 20000))
-            error_ += "openbox did not take the screen. ";
+            error_ += options.wayland ? "Weston did not come up. " : "openbox did not take the screen. ";
     }
     if (error_.isEmpty() && options.sound_server) {
-        sound_server_.setProcessEnvironment(environment());
-        sound_server_.start(tool_path("pulseaudio"), {"-n", "--daemonize=no", "--exit-idle-time=-1",
-            "--use-pid-file=no", "-L", "module-null-sink", "-L", "module-native-protocol-unix"});
-        if (!wait_until([this] { return run("pactl", {"info"}).contains("Server Name"); }, 10000))
-            error_ += "PulseAudio did not answer. ";
+        // PipeWire where the desktop's sound runs on it, else PulseAudio; either only ever as
+        // this desktop's own, on a bus of its own and with no device of the machine's.
+        const auto answers = [this] { return run("pactl", {"info"}).contains("Server Name"); };
+        std::vector<Sound_Process> processes = {{{"pulseaudio", "-n", "--daemonize=no", "--exit-idle-time=-1",
+            "--use-pid-file=no", "-L", "module-null-sink", "-L", "module-native-protocol-unix"}, answers}};
+        if (!tool_path("pipewire-pulse").isEmpty()) {
+            const QString config = scratch_.filePath("config/wireplumber/");
+            QDir().mkpath(config + "main.lua.d");
+            QDir().mkpath(config + "bluetooth.lua.d");
+            QFile monitors(config + "main.lua.d/60-delvano.lua"), bluetooth(config + "bluetooth.lua.d/60-delvano.lua");
+            monitors.open(QIODevice::WriteOnly) && monitors.write("alsa_monitor.enabled = false\n"
+                "v4l2_monitor.enabled = false\nlibcamera_monitor.enabled = false\n");
+            bluetooth.open(QIODevice::WriteOnly) && bluetooth.write("bluez_monitor.enabled = false\n");
+            processes = {
+                {{"dbus-daemon", "--session", "--nofork", "--nopidfile", "--address=unix:path=" + runtime + "/bus"},
+                 [runtime] { return QFile::exists(runtime + "/bus"); }},
+                {{"pipewire"}, [runtime] { return QFile::exists(runtime + "/pipewire-0"); }},
+                {{"pipewire-pulse"}, [&] { return answers() && !run("pactl", {"load-module", "module-null-sink"}).isEmpty(); }},
+                // The session manager links every stream to the null sink, the one sink there is.
+                {{"wireplumber"}, [this] { return run("pactl", {"get-default-sink"}).startsWith("null"); }}};
+        }
+        QProcessEnvironment env = environment();
+        env.insert("DBUS_SESSION_BUS_ADDRESS", "unix:path=" + runtime + "/bus");
+        env.insert("XDG_CONFIG_HOME", scratch_.filePath("config"));
+        env.insert("XDG_STATE_HOME", scratch_.filePath("state"));
+        for (Sound_Process& process : processes) {
+            QProcess& server = *sound_servers_.emplace_back(std::make_unique<QProcess>());
+            server.setProcessEnvironment(env);
+            server.setStandardOutputFile(QProcess::nullDevice());
+            server.setStandardErrorFile(scratch_.filePath("sound.log"), QIODevice::Append);
+            server.start(tool_path(process.command.takeFirst()), process.command);
+            if (error_.isEmpty() && !wait_until(process.ready, 10000))
+                error_ += server.program().section('/', -1) + " did not answer. ";
+        }
     }
 }
 
 Live_Desktop::~Live_Desktop()
 {
-    for (QProcess* process : {&game_, &sound_server_, &window_manager_, &xvfb_}) {
-        process->terminate();
-        if (!process->waitForFinished(3000))
-            process->kill();
-        process->waitForFinished();
-    }
+    end_all_but_the_display();
+    for (QProcess* process : {&window_manager_, &xvfb_})
+        end(*process);
+}
+
+void Live_Desktop::end_all_but_the_display()
+{
+    end(game_);
+    while (!sound_servers_.empty())
+        end(*sound_servers_.back()), sound_servers_.pop_back();
+    scratch_.remove();
+}
+
+void Live_Desktop::end(QProcess& process)
+{
+    process.terminate();
+    if (!process.waitForFinished(3000))
+        process.kill();
+    process.waitForFinished();
 }
 
 QProcessEnvironment Live_Desktop::environment() const
@@ -61,8 +127,12 @@ QProcessEnvironment Live_Desktop::environment() const
     env.insert("HOME", scratch_.path());
     env.insert("XDG_RUNTIME_DIR", scratch_.filePath("runtime"));
     env.remove("QT_QPA_PLATFORM");
-    if (!with_sound_)  // no client may find, or spawn, somebody else's server
-        env.insert("PULSE_SERVER", scratch_.filePath("runtime/none"));
+    if (wayland_)
+        env.insert("WAYLAND_DISPLAY", "wayland-delvano");
+    else  // nothing may open on the desktop the tests were started from
+        env.remove("WAYLAND_DISPLAY");
+    // No client may find, or spawn, somebody else's sound server.
+    env.insert("PULSE_SERVER", scratch_.filePath(with_sound_ ? "runtime/pulse/native" : "runtime/none"));
     return env;
 }
 
