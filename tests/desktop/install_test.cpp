@@ -1,18 +1,24 @@
 // The built program: what the README promises of `cmake --install` and `cpack -G DEB`, validated
 // (the effects installed are plain 16-bit PCM, audible and not too short, the icons at their
-// sizes), and a quit on a real desktop with an effect still sounding.
+// sizes), a quit on a real desktop with an effect still sounding, and the scripts that install
+// what is missing, build and play, run as a player would.
 #include "desktop/live_desktop.h"
 #include "shell/settings_file.h"
 #include "state/module1.h"
+#include "support/table.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QImage>
 #include <QProcess>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtEndian>
 
 #include <gtest/gtest.h>
+
+#include <pwd.h>
+#include <unistd.h>
 
 namespace {
 // The exit code (-1 when the program did not run to its end), a colon and all it printed.
@@ -23,6 +29,13 @@ std::string run(const QString& program, const QStringList& args)
     process.start(program, args);
     const bool ended = process.waitForFinished(300000) && process.exitStatus() == QProcess::NormalExit;
     return std::to_string(ended ? process.exitCode() : -1) + ":" + process.readAll().toStdString();
+}
+QString write_script(const QString& path, const QString& body)  // the path
+{
+    QFile file(path);
+    file.open(QIODevice::WriteOnly) && file.write(("#!/bin/bash\n" + body + "\n").toUtf8());
+    file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ExeOther);
+    return path;
 }
 // "PCM16 <peak> <ms>" for a WAV file, whose header must describe it exactly.
 std::string effect(const QString& path)
@@ -86,5 +99,90 @@ TEST(Built_Game, QuitsCleanlyWhileAnEffectStillSounds)
     bool sound = false;
     EXPECT_EQ(Settings_Load(desktop.program_dir() + "/Delvano.ini", sound), Load_Result::Loaded);
     EXPECT_TRUE(sound);
+}
+
+// The scripts' package step, with fakes on the path that write down what they are asked: apt-get,
+// sudo (going on as root) and id, which tells who runs the step. No sudo is found but the fake.
+struct Package_Step : Named_Row { const char* uid; bool sudo; const char* packages; int status; const char* asked, *says; };
+struct Package_Steps : testing::TestWithParam<Package_Step> {};
+TEST_P(Package_Steps, InstallExactlyWhatIsMissingWithNoMorePrivilegeThanThat)
+{
+    const Package_Step& row = GetParam();
+    QTemporaryDir bin;
+    const QString script = DELVANO_SOURCE_DIR "/scripts/ensure-packages.sh", asked = bin.filePath("asked");
+    write_script(bin.filePath("apt-get"), R"-(echo "apt-get $* as $(id -u)" >> "$ASKED")-");
+    write_script(bin.filePath("id"), R"([ "$*" = -u ] && echo "$AS" || exec /usr/bin/id "$@")");
+    if (row.sudo)
+        write_script(bin.filePath("sudo"), R"(echo "sudo $*" >> "$ASKED"; AS=0 exec "$@")");
+    for (const char* tool : {"bash", "dpkg-query", "grep"})
+        QFile::link(QStandardPaths::findExecutable(tool), bin.filePath(tool));
+    QProcess step;
+    QProcessEnvironment env;
+    env.insert("PATH", bin.path()), env.insert("ASKED", asked), env.insert("AS", row.uid);
+    step.setProcessEnvironment(env);
+    step.setProcessChannelMode(QProcess::MergedChannels);
+    step.start("/bin/bash", {"-c", "source " + script + " && delvano_ensure_packages " + row.packages});
+    ASSERT_TRUE(step.waitForFinished(20000));
+    EXPECT_EQ(step.exitCode(), row.status);
+    EXPECT_NE(step.readAll().toStdString().find(row.says), std::string::npos);
+    QFile log(asked);
+    EXPECT_EQ((log.open(QIODevice::ReadOnly), log.readAll()).toStdString(), QString(row.asked).replace("@", script).toStdString());
+}
+#define INSTALL "install -y --no-install-recommends delvano-absent-1 delvano-absent-2"
+const Package_Step Package_Step_Rows[] = {
+    {"as_root", "0", true, "bash delvano-absent-1 dpkg delvano-absent-2", 0,
+     "apt-get update as 0\napt-get " INSTALL " as 0\n", "Installing: delvano-absent-1 delvano-absent-2"},
+    {"as_a_player_with_sudo", "1000", true, "bash delvano-absent-1 dpkg delvano-absent-2", 0,
+     "sudo bash @ delvano-absent-1 delvano-absent-2\napt-get update as 0\napt-get " INSTALL " as 0\n",
+     "Installing with sudo: delvano-absent-1 delvano-absent-2"},
+    {"as_a_player_without_sudo", "1000", false, "bash delvano-absent-1 dpkg delvano-absent-2", 1, "",
+     "Install them as root, then run this again:\n  apt-get update && apt-get " INSTALL "\n"},
+    {"with_nothing_missing", "1000", true, "bash dpkg", 0, "", ""},
+};
+INSTANTIATE_TABLE(Four, Package_Steps, Package_Step_Rows);
+
+// The real run-game.sh, run by an unprivileged user with everything installed, in a copy of this
+// checkout that is theirs: it asks no sudo, and the game it starts runs and saves as them. The
+// copy shows at the checkout's own path, in a mount namespace of its own, so that the build
+// folder copied with it is up to date and the script has nothing to compile.
+TEST(Run_Game, AsAnUnprivilegedUserWithEverythingInstalled)
+{
+    const QString source = DELVANO_SOURCE_DIR, build = DELVANO_BUILD_DIR;
+    if (getuid() != 0 || build != source + "/build")
+        GTEST_SKIP() << "runs only as root (to be somebody else, and to show the copy at the checkout's "
+                        "path) and with the build in build/";
+    const passwd* nobody = getpwnam("nobody");
+    Live_Desktop desktop;
+    ASSERT_TRUE(desktop.error().isEmpty() && nobody);
+    QTemporaryDir top;
+    const QString copy = top.filePath("checkout"), bin = top.filePath("bin");
+    QDir().mkpath(copy + "/build"), QDir().mkpath(bin), QDir().mkpath(top.filePath("home"));
+    const auto copy_all = [](const QString& from, const QString& to, const QStringList& except) {
+        for (const QString& name : QDir(from).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden))
+            ASSERT_EQ(except.contains(name) ? "0:" : run("cp", {"-a", from + "/" + name, to}), "0:");
+    };
+    copy_all(source, copy, {"build", "build-sanitize", ".git"});
+    copy_all(build, copy + "/build", {"tests", "bench", "Testing"});  // what the game's build has no use for
+    write_script(bin + "/sudo", "touch " + top.filePath("sudo-asked") + "; exit 1");
+    ASSERT_EQ(run("chown", {"-R", "nobody:", top.path()}), "0:");
+    QFile::setPermissions(top.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ExeOther);
+    QProcess game;
+    QProcessEnvironment env = desktop.environment();
+    env.insert("PATH", bin + ":" + env.value("PATH")), env.insert("HOME", top.filePath("home"));
+    env.remove("XDG_RUNTIME_DIR");
+    game.setProcessEnvironment(env);
+    game.setProcessChannelMode(QProcess::ForwardedChannels);
+    game.start("unshare", {"--mount", "--propagation", "private", "sh", "-c",
+        R"(mount --bind "$0" "$1" && exec setpriv --reuid="$2" --regid="$3" --clear-groups bash "$1/run-game.sh")",
+        copy, source, QString::number(nobody->pw_uid), QString::number(nobody->pw_gid)});
+    const QString pid = QString::number(game.processId());  // the script's, then the game's
+    EXPECT_TRUE(Live_Desktop::wait_until([&] {
+        return !desktop.run("xdotool", {"search", "--onlyvisible", "--pid", pid, "--name", "^でるぼん$"}).isEmpty();
+    }, 50000));
+    EXPECT_EQ(QFileInfo("/proc/" + pid).ownerId(), nobody->pw_uid);
+    game.terminate();
+    EXPECT_TRUE(game.waitForFinished(10000) && game.exitCode() == 0);
+    EXPECT_EQ(QFileInfo(copy + "/build/Delvano/Delvano.ini").ownerId(), nobody->pw_uid);
+    EXPECT_FALSE(QFile::exists(top.filePath("sudo-asked")));
 }
 }  // namespace

@@ -12,10 +12,6 @@
 
 static QString tool_path(const QString& name) { return QStandardPaths::findExecutable(name); }
 
-// A private sound server: the command line of each of its processes, in order, with what tells
-// that one is ready.
-struct Sound_Process { QStringList command; std::function<bool()> ready; };
-
 Live_Desktop::Live_Desktop(Live_Desktop_Options options)
     : with_sound_(options.sound_server), wayland_(options.wayland)
 {
@@ -59,41 +55,35 @@ Live_Desktop::Live_Desktop(Live_Desktop_Options options)
         if (!wait_until(managed, 20000))
             error_ += options.wayland ? "Weston did not come up. " : "openbox did not take the screen. ";
     }
-    if (error_.isEmpty() && options.sound_server) {
-        // PipeWire where the desktop's sound runs on it, else PulseAudio; either only ever as
-        // this desktop's own, on a bus of its own and with no device of the machine's.
-        const auto answers = [this] { return run("pactl", {"info"}).contains("Server Name"); };
-        std::vector<Sound_Process> processes = {{{"pulseaudio", "-n", "--daemonize=no", "--exit-idle-time=-1",
-            "--use-pid-file=no", "-L", "module-null-sink", "-L", "module-native-protocol-unix"}, answers}};
-        if (!tool_path("pipewire-pulse").isEmpty()) {
-            const QString config = scratch_.filePath("config/wireplumber/");
-            QDir().mkpath(config + "main.lua.d");
-            QDir().mkpath(config + "bluetooth.lua.d");
-            QFile monitors(config + "main.lua.d/60-delvano.lua"), bluetooth(config + "bluetooth.lua.d/60-delvano.lua");
-            monitors.open(QIODevice::WriteOnly) && monitors.write("alsa_monitor.enabled = false\n"
-                "v4l2_monitor.enabled = false\nlibcamera_monitor.enabled = false\n");
-            bluetooth.open(QIODevice::WriteOnly) && bluetooth.write("bluez_monitor.enabled = false\n");
-            processes = {
-                {{"dbus-daemon", "--session", "--nofork", "--nopidfile", "--address=unix:path=" + runtime + "/bus"},
-                 [runtime] { return QFile::exists(runtime + "/bus"); }},
-                {{"pipewire"}, [runtime] { return QFile::exists(runtime + "/pipewire-0"); }},
-                {{"pipewire-pulse"}, [&] { return answers() && !run("pactl", {"load-module", "module-null-sink"}).isEmpty(); }},
-                // The session manager links every stream to the null sink, the one sink there is.
-                {{"wireplumber"}, [this] { return run("pactl", {"get-default-sink"}).startsWith("null"); }}};
-        }
-        QProcessEnvironment env = environment();
-        env.insert("DBUS_SESSION_BUS_ADDRESS", "unix:path=" + runtime + "/bus");
-        env.insert("XDG_CONFIG_HOME", scratch_.filePath("config"));
-        env.insert("XDG_STATE_HOME", scratch_.filePath("state"));
-        for (Sound_Process& process : processes) {
-            QProcess& server = *sound_servers_.emplace_back(std::make_unique<QProcess>());
-            server.setProcessEnvironment(env);
-            server.setStandardOutputFile(QProcess::nullDevice());
-            server.setStandardErrorFile(scratch_.filePath("sound.log"), QIODevice::Append);
-            server.start(tool_path(process.command.takeFirst()), process.command);
-            if (error_.isEmpty() && !wait_until(process.ready, 10000))
-                error_ += server.program().section('/', -1) + " did not answer. ";
-        }
+    // PipeWire where the desktop's sound runs on it, else PulseAudio; either only ever this desktop's
+    // own, on a bus of its own and with no device of the machine's. Each process in turn, once
+    // the one before it answers.
+    const auto answers = [this] { return run("pactl", {"info"}).contains("Server Name"); };
+    std::vector<std::pair<QStringList, std::function<bool()>>> sound = {{{"pulseaudio", "-n", "--daemonize=no",
+        "--exit-idle-time=-1", "--use-pid-file=no", "-L", "module-null-sink", "-L", "module-native-protocol-unix"}, answers}};
+    if (!tool_path("pipewire-pulse").isEmpty()) {
+        QDir().mkpath(scratch_.filePath("config/wireplumber/main.lua.d"));
+        QFile monitors(scratch_.filePath("config/wireplumber/main.lua.d/60-no-devices.lua"));
+        error_ += monitors.open(QIODevice::WriteOnly) && monitors.write("alsa_monitor.enabled = false\n"
+            "v4l2_monitor.enabled = false\nlibcamera_monitor.enabled = false\n") ? "" : "no WirePlumber setting. ";
+        sound = {{{"dbus-daemon", "--session", "--nofork", "--address=unix:path=" + runtime + "/bus"},
+                  [runtime] { return QFile::exists(runtime + "/bus"); }},
+                 {{"pipewire"}, [runtime] { return QFile::exists(runtime + "/pipewire-0"); }},
+                 {{"pipewire-pulse"}, [&] { return answers() && !run("pactl", {"load-module", "module-null-sink"}).isEmpty(); }},
+                 // The session manager links every stream to the null sink, the one sink there is.
+                 {{"wireplumber"}, [this] { return run("pactl", {"get-default-sink"}).startsWith("null"); }}};
+    }
+    QProcessEnvironment env = environment();
+    env.insert("DBUS_SESSION_BUS_ADDRESS", "unix:path=" + runtime + "/bus");
+    env.insert("DBUS_SYSTEM_BUS_ADDRESS", "unix:path=" + runtime + "/none");  // no Bluetooth device either
+    env.insert("XDG_CONFIG_HOME", scratch_.filePath("config"));  // and its state folder under HOME
+    env.remove("XDG_STATE_HOME");
+    for (auto& [command, ready] : options.sound_server ? sound : decltype(sound){}) {
+        QProcess& server = *sound_servers_.emplace_back(std::make_unique<QProcess>());
+        server.setProcessEnvironment(env);
+        server.setStandardErrorFile(scratch_.filePath("sound.log"), QIODevice::Append);
+        server.start(tool_path(command.takeFirst()), command);
+        error_ += error_.isEmpty() && !wait_until(ready, 10000) ? server.program() + " did not answer. " : "";
     }
 }
 
