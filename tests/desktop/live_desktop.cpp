@@ -11,6 +11,11 @@
 #include <csignal>
 
 static QString tool_path(const QString& name) { return QStandardPaths::findExecutable(name); }
+static void end(QProcess& process)
+{
+    process.terminate();
+    process.waitForFinished(3000) || (process.kill(), process.waitForFinished());
+}
 
 Live_Desktop::Live_Desktop(Live_Desktop_Options options)
     : with_sound_(options.sound_server), wayland_(options.wayland)
@@ -100,14 +105,6 @@ void Live_Desktop::end_all_but_the_display()
     while (!sound_servers_.empty())
         end(*sound_servers_.back()), sound_servers_.pop_back();
     scratch_.remove();
-}
-
-void Live_Desktop::end(QProcess& process)
-{
-    process.terminate();
-    if (!process.waitForFinished(3000))
-        process.kill();
-    process.waitForFinished();
 }
 
 QProcessEnvironment Live_Desktop::environment() const

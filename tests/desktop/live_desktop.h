@@ -14,12 +14,8 @@
 
 struct Live_Desktop_Options {
     bool window_manager = false;  // openbox: frames, stacking and focus of a real window manager
-    // PulseAudio, or PipeWire with its PulseAudio server where that is installed, with a null sink
-    // in a private runtime folder
-    bool sound_server = false;
-    // Weston on the X server (its X11 back end: a seat whose keyboard and pointer are the X
-    // server's), and WAYLAND_DISPLAY naming it, so that Qt plays as a Wayland client.
-    bool wayland = false;
+    bool sound_server = false;    // PulseAudio, or PipeWire where installed, with a null sink, private
+    bool wayland = false;  // Weston on the X server (its seat's keys are the X server's), as WAYLAND_DISPLAY
 };
 
 class Live_Desktop {
@@ -38,13 +34,11 @@ public:
     QString run(const QString& tool, const QStringList& args);
     static bool wait_until(const std::function<bool()>& done, int timeout_ms = 5000);
     QProcessEnvironment environment() const;  // of this desktop, for the game and the tools
-    // A Wayland client whose compositor goes first is ended by Qt at once, with status 1: a test
-    // process on Weston ends what it started but the X server and Weston, which end with it, and
-    // removes the desktop's files.
+    // Qt ends a Wayland client whose compositor goes first, with status 1: a test process on Weston
+    // ends all it started but the X server and Weston, which end with it, and removes the files.
     void end_all_but_the_display();
 
 private:
-    static void end(QProcess& process);
     QTemporaryDir scratch_;
     QString display_, error_;
     QProcess xvfb_, window_manager_, game_;

@@ -190,15 +190,11 @@ TEST_F(Live_Game, AKeyHeldThroughARankingEndingTypesNothingAndStartsNothing)
 int main(int argc, char** argv)
 {
     wayland = qgetenv("DELVANO_LIVE_DESKTOP") == "wayland";
-    std::optional<Live_Desktop> live(
-        Live_Desktop_Options{.window_manager = !wayland, .sound_server = true, .wayland = wayland});
+    std::optional<Live_Desktop> live(std::in_place, Live_Desktop_Options{!wayland, true, wayland});
     if (!live->error().isEmpty())
         return std::fprintf(stderr, "%s\n", qPrintable(live->error())), 1;
     for (const char* name : {"DISPLAY", "HOME", "XDG_RUNTIME_DIR", "PULSE_SERVER", "WAYLAND_DISPLAY"})
-        if (live->environment().contains(name))
-            setenv(name, qPrintable(live->environment().value(name)), 1);
-        else
-            unsetenv(name);
+        setenv(name, qPrintable(live->environment().value(name)), 1);
     setenv("QT_QPA_PLATFORM", wayland ? "wayland" : "xcb", 1);
     desktop = &*live;
     QApplication app(argc, argv);
@@ -209,10 +205,7 @@ int main(int argc, char** argv)
     const int result = RUN_ALL_TESTS();
     // The desktop goes, and the process ends at once, as the game does: the sound back end's
     // teardown now and then aborts after effects were played.
-    if (wayland)
-        live->end_all_but_the_display();
-    else
-        live.reset();
+    wayland ? live->end_all_but_the_display() : live.reset();
     std::fflush(nullptr);
     std::_Exit(result);
 }
