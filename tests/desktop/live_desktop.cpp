@@ -27,12 +27,12 @@ Live_Desktop::Live_Desktop(Live_Desktop_Options options)
     for (const QString& name : QDir(program).entryList(QDir::Files))
         if (!QFile::copy(program + "/" + name, program_dir() + "/" + name))
             error_ += "cannot copy " + name + ". ";
-    // -displayfd: the server picks a free display and writes its number once it takes clients.
-    // -noreset: by default the server resets whenever its last client leaves, and a window manager
-    // connecting just as a probe like xprop leaves is refused.
     if (options.wayland)  // the two end with this process too: see end_all_but_the_display
         for (QProcess* process : {&xvfb_, &window_manager_})
             process->setChildProcessModifier([] { prctl(PR_SET_PDEATHSIG, SIGTERM); });
+    // -displayfd: the server picks a free display and writes its number once it takes clients.
+    // -noreset: by default the server resets whenever its last client leaves, and a window manager
+    // connecting just as a probe like xprop leaves is refused.
     xvfb_.start(tool_path("Xvfb"), {"-displayfd", "1", "-noreset", "-screen", "0", "800x600x24", "-nolisten", "tcp"});
     QByteArray number;
     const QDeadlineTimer deadline(10000);
