@@ -66,14 +66,16 @@ delvano_ensure_packages() {  # package...
   if [ "$(id -u)" -eq 0 ]; then
     echo "Installing: ${missing[*]}"
     delvano_install "${missing[@]}"
-  elif command -v sudo >/dev/null; then
-    echo "Installing with sudo: ${missing[*]}"
-    sudo bash "${BASH_SOURCE[0]}" "${missing[@]}"
-  else
-    echo "Missing packages: ${missing[*]}. Install them as root, then run this again:" >&2
-    echo "  apt-get update && apt-get install -y --no-install-recommends ${missing[*]}" >&2
-    return 1
+    return
   fi
+  # sudo may be there and still refuse this user.
+  if command -v sudo >/dev/null; then
+    echo "Installing with sudo: ${missing[*]}"
+    sudo bash "${BASH_SOURCE[0]}" "${missing[@]}" && return
+  fi
+  echo "Missing packages: ${missing[*]}. Install them as root, then run this again:" >&2
+  echo "  apt-get update && apt-get install -y --no-install-recommends ${missing[*]}" >&2
+  return 1
 }
 
 # Run through sudo, a script goes on as the user who called sudo once the packages are in:
