@@ -165,7 +165,9 @@ QRect Live_Desktop::outer_frame(const QString& window)
 QString Live_Desktop::run(const QString& tool, const QStringList& args)
 {
     QProcess process;
-    process.setProcessEnvironment(environment());
+    QProcessEnvironment env = environment();
+    env.insert("LC_ALL", "C.UTF-8");  // xprop writes a title in any other locale's characters, or escaped
+    process.setProcessEnvironment(env);
     process.start(tool_path(tool), args);
     process.waitForFinished(20000);
     return QString::fromUtf8(process.readAllStandardOutput());
