@@ -11,6 +11,11 @@ delvano_continue_as_user "$PWD/run-tests.sh" "$@"
 delvano_check_build_folder build
 delvano_check_build_folder build-sanitize
 export QT_QPA_PLATFORM=offscreen
+# Nothing of the desktop the tests were started from is reached: no window, session bus or sound
+# server of the player's (the real-desktop tests bring their own). A desktop's DISPLAY had SDL
+# try to start a session bus through it, a leak the sanitizers caught.
+unset DISPLAY WAYLAND_DISPLAY
+export DBUS_SESSION_BUS_ADDRESS=unix:path=/nonexistent PULSE_SERVER=/nonexistent
 jobs=$(nproc)
 
 # Explicitly on: run-game.sh may have configured the same folder without the tests.
