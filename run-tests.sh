@@ -1,12 +1,21 @@
 #!/usr/bin/env bash
-# Builds everything and runs every test headless (installing the Debian packages first when run
-# as root). The tests that need no X server (the rules, the core, the shell, the dialogs and the
-# game window offscreen) run once more under AddressSanitizer and UndefinedBehaviorSanitizer.
+# Builds everything and runs every test headless, as the player (what the machine lacks is
+# installed first, through sudo; see scripts/ensure-packages.sh). The tests that need no X
+# server (the rules, the core, the shell, the dialogs and the game window offscreen) run once
+# more under AddressSanitizer and UndefinedBehaviorSanitizer.
 set -euo pipefail
 cd "$(dirname "$0")"
 source scripts/ensure-packages.sh
 delvano_ensure_packages "${DELVANO_GAME_PACKAGES[@]}" "${DELVANO_TEST_PACKAGES[@]}"
+delvano_continue_as_user "$PWD/run-tests.sh" "$@"
+delvano_check_build_folder build
+delvano_check_build_folder build-sanitize
 export QT_QPA_PLATFORM=offscreen
+# Nothing of the desktop the tests were started from is reached: no window, session bus or sound
+# server of the player's (the real-desktop tests bring their own). A desktop's DISPLAY had SDL
+# try to start a session bus through it, a leak the sanitizers caught.
+unset DISPLAY WAYLAND_DISPLAY
+export DBUS_SESSION_BUS_ADDRESS=unix:path=/nonexistent PULSE_SERVER=/nonexistent
 jobs=$(nproc)
 
 # Explicitly on: run-game.sh may have configured the same folder without the tests.

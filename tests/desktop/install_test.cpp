@@ -1,6 +1,7 @@
 // The built program: what the README promises of `cmake --install` and `cpack -G DEB`, validated
 // (the effects installed are plain 16-bit PCM, audible and not too short, the icons at their
-// sizes), and the game on a real desktop at its scales, quit with an effect still sounding.
+// sizes), the game on a real desktop at its scales, quit with an effect still sounding, and the
+// scripts that install what is missing, build and play, run as a player would.
 #include "desktop/live_desktop.h"
 #include "shell/settings_file.h"
 #include "state/module1.h"
@@ -17,6 +18,8 @@
 #include <xcb/xcb.h>
 
 #include <gtest/gtest.h>
+
+#include <unistd.h>
 
 namespace {
 // The exit code (-1 when the program did not run to its end), a colon and all it printed.
@@ -127,4 +130,59 @@ const Scale_Row Scale_Rows[] = {
     {"at_175_percent", 168, nullptr, 750, 2}, {"twice_the_size_from_the_menu", 96, "2", 750, 2},
 };
 INSTANTIATE_TABLE(Scaled, Built_Game, Scale_Rows);
+
+// The scripts' package step with fakes on the path that say what they were asked: apt-get, sudo
+// (going on as root) and id (who runs the step); no sudo is found but the fake, where there is one.
+struct Package_Step : Named_Row { const char *uid, *sudo, *packages, *transcript; };
+struct Package_Steps : testing::TestWithParam<Package_Step> {};
+TEST_P(Package_Steps, InstallExactlyWhatIsMissingWithNoMorePrivilegeThanThat)
+{
+    QTemporaryDir bin;
+    const QString script = DELVANO_SOURCE_DIR "/scripts/ensure-packages.sh";
+    EXPECT_EQ(run("/bin/bash", {"-c", R"-(cd "$1" && ln -s /usr/bin/dpkg-query /usr/bin/grep /bin/bash . &&
+        echo 'echo "apt-get $* as $(id -u)"' > apt-get && echo '[ "$*" = -u ] && echo $AS || exec /usr/bin/id "$@"' > id &&
+        chmod +x apt-get id && { [ -z "$3" ] || { echo "$3" > sudo && chmod +x sudo; }; } &&
+        PATH=$PWD AS=$2 bash -c "source $0 && delvano_ensure_packages $4")-",
+        script, bin.path(), GetParam().uid, GetParam().sudo, GetParam().packages}),
+        QString(GetParam().transcript).replace("@", script).toStdString());
+}
+#define PACKAGES "bash delvano-absent-1 dpkg delvano-absent-2"
+#define INSTALL "install -y --no-install-recommends delvano-absent-1 delvano-absent-2"
+#define SUDO R"(echo "sudo $*"; AS=0 exec "$@")"
+const Package_Step Package_Step_Rows[] = {
+    {"as_root", "0", SUDO, PACKAGES, "0:Installing: delvano-absent-1 delvano-absent-2\n"
+                                     "apt-get update as 0\napt-get " INSTALL " as 0\n"},
+    {"as_a_player_with_sudo", "1000", SUDO, PACKAGES, "0:Installing with sudo: delvano-absent-1 delvano-absent-2\n"
+     "sudo bash @ delvano-absent-1 delvano-absent-2\napt-get update as 0\napt-get " INSTALL " as 0\n"},
+    {"as_a_player_without_sudo", "1000", "", PACKAGES, "1:Missing packages: delvano-absent-1 delvano-absent-2. "
+     "Install them as root, then run this again:\n  apt-get update && apt-get " INSTALL "\n"},
+    {"with_nothing_missing", "1000", SUDO, "bash dpkg", "0:"},
+};
+INSTANTIATE_TABLE(Four, Package_Steps, Package_Step_Rows);
+
+// The real run-game.sh, run by an unprivileged user with everything installed, in a copy of this
+// checkout that is theirs: it asks no sudo, and the game it starts runs and saves as them. The
+// copy shows at the checkout's own path, in a mount namespace of its own, so that the build
+// folder copied with it is up to date and the script has nothing to compile.
+TEST(Run_Game, AsAnUnprivilegedUserWithEverythingInstalled)
+{
+    if (getuid() != 0 || DELVANO_BUILD_DIR != QString(DELVANO_SOURCE_DIR "/build"))
+        GTEST_SKIP() << "runs only as root (to be somebody else, and to show the copy at the checkout's "
+                        "path) and with the build in build/";
+    Live_Desktop desktop;
+    QTemporaryDir top;
+    ASSERT_EQ(desktop.error(), "");
+    EXPECT_EQ(run("/bin/bash", {"-c", R"-(export top=$1 DISPLAY=$2 && unset QT_QPA_PLATFORM WAYLAND_DISPLAY && cd "$0" &&
+        mkdir -p $top/c/build $top/bin $top/home &&
+        tar -c --exclude=./build --exclude=./build-sanitize --exclude=./.git . | tar -C $top/c -x &&
+        tar -C build -c --exclude=./tests --exclude=./bench --exclude=./Testing . | tar -C $top/c/build -x &&
+        printf '#!/bin/sh\ntouch %s/sudo-asked\nexit 1\n' $top > $top/bin/sudo && chmod +x $top/bin/sudo &&
+        chown -R nobody: $top && chmod 711 $top || exit
+        HOME=$top/home PATH=$top/bin:$PATH unshare --mount --propagation private sh -c 'mount --bind "$0" "$1" &&
+            exec setpriv --reuid=nobody --regid=$(id -g nobody) --clear-groups bash "$1/run-game.sh"' $top/c "$0" > $top/out 2>&1 &
+        timeout 50 xdotool search --sync --onlyvisible --pid $! --name '^でるぼん$' > /dev/null || cat $top/out
+        echo "game $(ps -o user= -p $!)"; kill $!; wait $!
+        echo "ended $?, scores $(stat -c %U $top/c/build/Delvano/Delvano.ini), sudo $(ls $top/sudo-asked 2> /dev/null)")-",
+        DELVANO_SOURCE_DIR, top.path(), desktop.environment().value("DISPLAY")}), "0:game nobody\nended 0, scores nobody, sudo \n");
+}
 }  // namespace

@@ -6,9 +6,19 @@
 #include <QStandardPaths>
 #include <QThread>
 
-static QString tool_path(const QString& name) { return QStandardPaths::findExecutable(name); }
+#include <sys/prctl.h>
 
-Live_Desktop::Live_Desktop(Live_Desktop_Options options) : with_sound_(options.sound_server)
+#include <csignal>
+
+static QString tool_path(const QString& name) { return QStandardPaths::findExecutable(name); }
+static void end(QProcess& process)
+{
+    process.terminate();
+    process.waitForFinished(3000) || (process.kill(), process.waitForFinished());
+}
+
+Live_Desktop::Live_Desktop(Live_Desktop_Options options)
+    : with_sound_(options.sound_server), wayland_(options.wayland)
 {
     const QString program = QStringLiteral(DELVANO_PROGRAM_DIR), runtime = scratch_.filePath("runtime");
     QDir().mkpath(program_dir());
@@ -17,6 +27,9 @@ Live_Desktop::Live_Desktop(Live_Desktop_Options options) : with_sound_(options.s
     for (const QString& name : QDir(program).entryList(QDir::Files))
         if (!QFile::copy(program + "/" + name, program_dir() + "/" + name))
             error_ += "cannot copy " + name + ". ";
+    if (options.wayland)  // the two end with this process too: see end_all_but_the_display
+        for (QProcess* process : {&xvfb_, &window_manager_})
+            process->setChildProcessModifier([] { prctl(PR_SET_PDEATHSIG, SIGTERM); });
     // -displayfd: the server picks a free display and writes its number once it takes clients.
     // -noreset: by default the server resets whenever its last client leaves, and a window manager
     // connecting just as a probe like xprop leaves is refused.
@@ -27,31 +40,71 @@ Live_Desktop::Live_Desktop(Live_Desktop_Options options) : with_sound_(options.s
         number += xvfb_.readAllStandardOutput();
     display_ = ":" + QString::fromLatin1(number.trimmed());
     error_ += number.contains('\n') ? "" : "Xvfb did not start. ";
-    if (error_.isEmpty() && options.window_manager) {
+    if (error_.isEmpty() && (options.window_manager || options.wayland)) {
         window_manager_.setProcessEnvironment(environment());
         window_manager_.setProcessChannelMode(QProcess::ForwardedChannels);  // unread pipes stalled it
-        window_manager_.start(tool_path("openbox"), {"--sm-disable"});
-        const auto managed = [this] { return xprop("-root", "_NET_SUPPORTING_WM_CHECK").contains("window id"); };
+        if (options.wayland)
+            window_manager_.start(tool_path("weston"), {"--backend=x11-backend.so", "--use-pixman", "--idle-time=0",
+                "--socket=wayland-delvano", "--width=800", "--height=600", "--log=" + scratch_.filePath("weston.log")});
+        else
+            window_manager_.start(tool_path("openbox"), {"--sm-disable"});
+        // Weston's own X window takes the X server's keyboard: keys pressed there reach the
+        // Wayland window that Weston gives them to.
+        const auto managed = [&] {
+            if (!options.wayland)
+                return xprop("-root", "_NET_SUPPORTING_WM_CHECK").contains("window id");
+            const QString weston = run("xdotool", {"search", "--onlyvisible", "--class", "weston"}).trimmed();
+            return QFile::exists(runtime + "/wayland-delvano") && !weston.isEmpty() &&
+                   (run("xdotool", {"windowfocus", weston}), run("xdotool", {"getwindowfocus"}).trimmed() == weston);
+        };
         if (!wait_until(managed, 20000))
-            error_ += "openbox did not take the screen. ";
+            error_ += options.wayland ? "Weston did not come up. " : "openbox did not take the screen. ";
     }
-    if (error_.isEmpty() && options.sound_server) {
-        sound_server_.setProcessEnvironment(environment());
-        sound_server_.start(tool_path("pulseaudio"), {"-n", "--daemonize=no", "--exit-idle-time=-1",
-            "--use-pid-file=no", "-L", "module-null-sink", "-L", "module-native-protocol-unix"});
-        if (!wait_until([this] { return run("pactl", {"info"}).contains("Server Name"); }, 10000))
-            error_ += "PulseAudio did not answer. ";
+    // PipeWire where the desktop's sound runs on it, else PulseAudio; either only ever this desktop's
+    // own, on a bus of its own and with no device of the machine's. Each process in turn, once
+    // the one before it answers.
+    const auto answers = [this] { return run("pactl", {"info"}).contains("Server Name"); };
+    std::vector<std::pair<QStringList, std::function<bool()>>> sound = {{{"pulseaudio", "-n", "--daemonize=no",
+        "--exit-idle-time=-1", "--use-pid-file=no", "-L", "module-null-sink", "-L", "module-native-protocol-unix"}, answers}};
+    if (!tool_path("pipewire-pulse").isEmpty()) {
+        QDir().mkpath(scratch_.filePath("config/wireplumber/main.lua.d"));
+        QFile monitors(scratch_.filePath("config/wireplumber/main.lua.d/60-no-devices.lua"));
+        error_ += monitors.open(QIODevice::WriteOnly) && monitors.write("alsa_monitor.enabled = false\n"
+            "v4l2_monitor.enabled = false\nlibcamera_monitor.enabled = false\n") ? "" : "no WirePlumber setting. ";
+        sound = {{{"dbus-daemon", "--session", "--nofork", "--address=unix:path=" + runtime + "/bus"},
+                  [runtime] { return QFile::exists(runtime + "/bus"); }},
+                 {{"pipewire"}, [runtime] { return QFile::exists(runtime + "/pipewire-0"); }},
+                 {{"pipewire-pulse"}, [&] { return answers() && !run("pactl", {"load-module", "module-null-sink"}).isEmpty(); }},
+                 // The session manager links every stream to the null sink, the one sink there is.
+                 {{"wireplumber"}, [this] { return run("pactl", {"get-default-sink"}).startsWith("null"); }}};
+    }
+    QProcessEnvironment env = environment();
+    env.insert("DBUS_SESSION_BUS_ADDRESS", "unix:path=" + runtime + "/bus");
+    env.insert("DBUS_SYSTEM_BUS_ADDRESS", "unix:path=" + runtime + "/none");  // no Bluetooth device either
+    env.insert("XDG_CONFIG_HOME", scratch_.filePath("config"));  // and its state folder under HOME
+    env.remove("XDG_STATE_HOME");
+    for (auto& [command, ready] : options.sound_server ? sound : decltype(sound){}) {
+        QProcess& server = *sound_servers_.emplace_back(std::make_unique<QProcess>());
+        server.setProcessEnvironment(env);
+        server.setStandardErrorFile(scratch_.filePath("sound.log"), QIODevice::Append);
+        server.start(tool_path(command.takeFirst()), command);
+        error_ += error_.isEmpty() && !wait_until(ready, 10000) ? server.program() + " did not answer. " : "";
     }
 }
 
 Live_Desktop::~Live_Desktop()
 {
-    for (QProcess* process : {&game_, &sound_server_, &window_manager_, &xvfb_}) {
-        process->terminate();
-        if (!process->waitForFinished(3000))
-            process->kill();
-        process->waitForFinished();
-    }
+    end_all_but_the_display();
+    for (QProcess* process : {&window_manager_, &xvfb_})
+        end(*process);
+}
+
+void Live_Desktop::end_all_but_the_display()
+{
+    end(game_);
+    while (!sound_servers_.empty())
+        end(*sound_servers_.back()), sound_servers_.pop_back();
+    scratch_.remove();
 }
 
 QProcessEnvironment Live_Desktop::environment() const
@@ -61,8 +114,12 @@ QProcessEnvironment Live_Desktop::environment() const
     env.insert("HOME", scratch_.path());
     env.insert("XDG_RUNTIME_DIR", scratch_.filePath("runtime"));
     env.remove("QT_QPA_PLATFORM");
-    if (!with_sound_)  // no client may find, or spawn, somebody else's server
-        env.insert("PULSE_SERVER", scratch_.filePath("runtime/none"));
+    if (wayland_)
+        env.insert("WAYLAND_DISPLAY", "wayland-delvano");
+    else  // nothing may open on the desktop the tests were started from
+        env.remove("WAYLAND_DISPLAY");
+    // No client may find, or spawn, somebody else's sound server.
+    env.insert("PULSE_SERVER", scratch_.filePath(with_sound_ ? "runtime/pulse/native" : "runtime/none"));
     return env;
 }
 
@@ -108,7 +165,9 @@ QRect Live_Desktop::outer_frame(const QString& window)
 QString Live_Desktop::run(const QString& tool, const QStringList& args)
 {
     QProcess process;
-    process.setProcessEnvironment(environment());
+    QProcessEnvironment env = environment();
+    env.insert("LC_ALL", "C.UTF-8");  // xprop writes a title in any other locale's characters, or escaped
+    process.setProcessEnvironment(env);
     process.start(tool_path(tool), args);
     process.waitForFinished(20000);
     return QString::fromUtf8(process.readAllStandardOutput());

@@ -1,5 +1,6 @@
-// The built game on a desktop of its own: a private X server, optionally openbox and PulseAudio,
-// and the X tools a player's actions are made of. Every wait polls with a deadline.
+// The built game on a desktop of its own: a private X server, optionally openbox or Weston, and a
+// private sound server, and the X tools a player's actions are made of. Every wait polls with a
+// deadline.
 #pragma once
 
 #include <QProcess>
@@ -7,11 +8,14 @@
 #include <QTemporaryDir>
 
 #include <functional>
+#include <memory>
 #include <optional>
+#include <vector>
 
 struct Live_Desktop_Options {
     bool window_manager = false;  // openbox: frames, stacking and focus of a real window manager
-    bool sound_server = false;    // PulseAudio with a null sink in a private runtime folder
+    bool sound_server = false;    // PulseAudio, or PipeWire where installed, with a null sink, private
+    bool wayland = false;  // Weston on the X server (its seat's keys are the X server's), as WAYLAND_DISPLAY
 };
 
 class Live_Desktop {
@@ -30,10 +34,14 @@ public:
     QString run(const QString& tool, const QStringList& args);
     static bool wait_until(const std::function<bool()>& done, int timeout_ms = 5000);
     QProcessEnvironment environment() const;  // of this desktop, for the game and the tools
+    // Qt ends a Wayland client whose compositor goes first, with status 1: a test process on Weston
+    // ends all it started but the X server and Weston, which end with it, and removes the files.
+    void end_all_but_the_display();
 
 private:
     QTemporaryDir scratch_;
     QString display_, error_;
-    QProcess xvfb_, window_manager_, sound_server_, game_;
-    bool with_sound_ = false;
+    QProcess xvfb_, window_manager_, game_;
+    std::vector<std::unique_ptr<QProcess>> sound_servers_;  // started in this order, ended in reverse
+    bool with_sound_ = false, wayland_ = false;
 };
