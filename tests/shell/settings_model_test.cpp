@@ -8,7 +8,6 @@
 #include "shell/settings_file.h"
 
 #include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -24,26 +23,18 @@ struct Copy {
     std::array<Score_Entry, 4> table{};
     std::vector<Score_Change> changes;
     Settings_Memory memory;
-    Settings_Save_Under_Way stopped;   // in the middle of its save, holding the lock
-    Scores entered, cleared;           // since its last finished save
+    Settings_Save_Under_Way stopped;    // in the middle of its save, holding the lock
+    Scores entered, cleared;            // since its last finished save
     std::optional<Score_Entry> naming;  // its name dialog is open
+    Scores places() const { Scores s; for (int p = 0; p < 3; ++p) if (table[p].Score) s.insert(table[p].Score); return s; }
 };
-
-Scores in(const std::array<Score_Entry, 4>& table)
-{
-    Scores scores;
-    for (int place = 0; place < High_Score_Places; ++place)
-        if (table[place].Score)
-            scores.insert(table[place].Score);
-    return scores;
-}
 
 struct Model {
     // In memory where there is such a folder: thousands of saves, each synced to the disk.
     QTemporaryDir dir{QFile::exists("/dev/shm") ? "/dev/shm/delvano-model-XXXXXX" : QDir::tempPath() + "/delvano-model-XXXXXX"};
     QString path = dir.filePath("Delvano.ini");
     std::array<Copy, 3> copies;
-    Scores saved, cleared, pushed;
+    Scores saved, cleared, pushed, file;
     std::mt19937 random;
     int next_score = 1;
     std::string did;  // the steps, for a failure to tell
@@ -57,36 +48,35 @@ struct Model {
         copy.table = Score_Table, copy.changes = Unsaved_Score_Changes, copy.memory = Settings_Memory_Now();
         return result;
     }
-    void finished(Copy& copy, Save_Result result)
-    {
-        ASSERT_NE(result, Save_Result::Failed);
-        if (result == Save_Result::Saved) {
-            saved.insert(copy.entered.begin(), copy.entered.end());
-            cleared.insert(copy.cleared.begin(), copy.cleared.end());
-            copy.entered.clear(), copy.cleared.clear();
-        }
-    }
-    // What the merge took out of the copy's table must be cleared, or below three better ones.
+    // What a save took out of the copy's table must be cleared, or below three better ones.
     template <class Save> void merge(Copy& copy, Save save)
     {
-        const Scores before = in(copy.table), cleared_here = copy.cleared;
-        finished(copy, as(copy, save));
-        left(before, in(copy.table), cleared_here, "copy");
+        const Scores before = copy.places(), cleared_here = copy.cleared;
+        const Save_Result result = as(copy, save);
+        ASSERT_NE(result, Save_Result::Failed);
+        if (result == Save_Result::Saved) {
+            saved.merge(copy.entered), cleared.merge(copy.cleared);
+            copy.entered.clear(), copy.cleared.clear();
+        }
+        left(before, copy.places(), cleared_here, "copy");
     }
     void save(Copy& copy) { merge(copy, [&] { return Settings_Save(path, false); }); }
-    void go_on(Copy& copy) { merge(copy, [&] { return Finish_Settings_Save(std::move(copy.stopped)); }); }
-    // Read as it is, whatever its time: the look must change nothing.
-    Scores on_disk() const
+    // The file read as it is, whatever its time; one set aside is gone only until the next save.
+    void look_at_file()
     {
-        QFile file(path);
-        const QStringList lines = file.open(QIODevice::ReadOnly) ? QString(file.readAll()).split("\r\n") : QStringList();
-        Scores scores;
+        QFile disk(path);
+        if (!disk.open(QIODevice::ReadOnly))
+            return;
+        const QStringList lines = QString(disk.readAll()).split("\r\n");
+        Scores now;
         for (int line = 10; line < 15 && lines.size() > 15; line += 2)
             if (lines[line].toInt())
-                scores.insert(lines[line].toInt());
-        return scores;
+                now.insert(lines[line].toInt());
+        left(file, now, {}, "file");
+        file = now;
+        for (int score : file)
+            EXPECT_FALSE(cleared.count(score)) << score << " back; steps" << did.substr(did.size() - 40);
     }
-    // Each score gone from before: cleared, or below three better ones where it was.
     void left(const Scores& before, const Scores& after, const Scores& cleared_here, const char* where)
     {
         for (int score : before) {
@@ -101,30 +91,28 @@ struct Model {
     {
         const int kind = copy.stopped ? 8 + pick(2) : copy.alive ? pick(8) : 10;
         did += " " + std::to_string(&copy - copies.data()) + "EENCSMKVGDR"[kind];
+        const Scores before = copy.places();
         switch (kind) {
         case 0: case 1:  // a game ends with a score: saved as it enters, under the last name
-        {
-            const Scores before = in(copy.table);
             copy.table[Playing_Entry] = {"P", next_score++ * 7 % 1000 + 1};
             if (as(copy, [] { return Enter_High_Score(); }) < High_Score_Places)
                 copy.entered.insert(copy.table[Playing_Entry].Score), copy.naming = copy.table[Playing_Entry];
-            left(before, in(copy.table), copy.cleared, "copy");  // pushed out here, before the save
+            left(before, copy.places(), copy.cleared, "copy");
             return save(copy);
-        }
         case 2:  // its name dialog closes
             if (copy.naming)
                 as(copy, [&] { return Name_High_Score(*copy.naming, "N" + std::to_string(pick(9))), 0; });
             return copy.naming.reset(), save(copy);
         case 3:
-            copy.cleared.merge(in(copy.table));
+            copy.cleared.merge(copy.places());
             as(copy, [] { return Clear_High_Scores(), 0; });
             return save(copy);
         case 4:  // stops after taking the lock, just before it writes
             copy.stopped = as(copy, [&] { return Begin_Settings_Save(path, false, 0); }).step;
             return;
         case 5:
-            if (QFile file(path); file.exists() && file.open(QIODevice::ReadWrite))
-                file.setFileTime(QDateTime::currentDateTime().addSecs(3600 * (1 + pick(9))), QFileDevice::FileModificationTime);
+            if (QFile disk(path); disk.exists() && disk.open(QIODevice::ReadWrite))
+                disk.setFileTime(QDateTime::currentDateTime().addSecs(3600 * (1 + pick(9))), QFileDevice::FileModificationTime);
             return;
         case 6: case 9:  // killed: what it had not saved goes with it, its lock is taken over
             copy = Copy{};
@@ -132,7 +120,7 @@ struct Model {
         case 7:
             return save(copy);
         case 8:
-            return go_on(copy);
+            return merge(copy, [&] { return Finish_Settings_Save(std::move(copy.stopped)); });
         default:
             copy.alive = true;
             as(copy, [&] { bool sound; return Settings_Load(path, sound); });
@@ -145,31 +133,18 @@ TEST_P(Settings_Model, NoScoreLostNorBroughtBack)
 {
     Set_Msg_Box_Handler([](const QString&, Msg_Buttons, Msg_Icon) { return Msg_Answer::Ok; });
     Model model{.random = std::mt19937(GetParam())};
-    Scores file;
     for (int at = 0; at < 3000 && !HasFailure(); ++at) {
-        Copy& copy = model.copies[model.pick(3)];
-        const Scores table = in(copy.table);
-        const bool playing = copy.alive && !copy.stopped;
-        model.step(copy);
-        // What the copy's own table lost first: what left it there may leave the file as well.
-        if (playing && copy.alive)
-            model.left(table, in(copy.table), copy.cleared, "copy");
-        // A file set aside is gone only until the next save writes its table again.
-        if (QFile::exists(model.path))
-            model.left(file, model.on_disk(), {}, "file"), file = model.on_disk();
-        for (int score : model.on_disk())
-            ASSERT_FALSE(model.cleared.count(score)) << score << " back; steps" << model.did.substr(model.did.size() - 40);
+        model.step(model.copies[model.pick(3)]);
+        model.look_at_file();
         if (at % 100 != 99)
             continue;
         for (Copy& each : model.copies) {  // every living copy goes on and saves
             if (each.stopped)
-                model.go_on(each);
+                model.step(each);  // goes on, or dies
             if (each.alive)
-                model.save(each);
-            if (QFile::exists(model.path))
-                model.left(file, model.on_disk(), {}, "file"), file = model.on_disk();
+                model.save(each), model.look_at_file();
         }
-        model.left(model.saved, file, {}, "saved scores");
+        model.left(model.saved, model.file, {}, "saved scores");
     }
     Set_Msg_Box_Handler({});
 }
