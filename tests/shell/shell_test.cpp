@@ -134,8 +134,8 @@ TEST_P(Settings_Load_File, TakesTheFileOrFallsBackToDefaults)
 INSTANTIATE_TABLE(Settings, Settings_Load_File, Load_Rows);
 
 // What a save finds where it writes, after the game saved ALICE 900, BOB 500, CAROL 100 there and
-// DAVE then scored 600: the result, how many files went aside; the bytes a refused or waiting save
-// left alone. Each saves in the end, and a start then reads the three best with DAVE among them.
+// DAVE then scored 600: the result, how many files went aside; a refused or waiting save leaves the
+// bytes alone and keeps the change. Each saves in the end, and a start reads DAVE among the three.
 enum class Found { Time_Moved, Dangling_Link, Link_To_Its_File, Aside_Refused, Locked_By_A_Live_Copy };
 struct Save_Row : Named_Row { Found found; Save_Result result; int aside; };
 const Save_Row Save_Rows[] = {
@@ -148,61 +148,48 @@ const Save_Row Save_Rows[] = {
 class Settings_Save_Finds : public Settings, public testing::WithParamInterface<Save_Row> {};
 TEST_P(Settings_Save_Finds, KeepsEveryScoreAndWritesNothingThroughALink)
 {
-    const Save_Row& row = GetParam();
-    const QString name = row.found == Found::Aside_Refused ? QString(240, 'x') : "Delvano.ini";
+    const Found found = GetParam().found;
+    const QString name = found == Found::Aside_Refused ? QString(240, 'x') : "Delvano.ini";
     path = dir.filePath(name);  // 240 characters: no rejected-... name that long can exist
     Set_Settings_Clock([] { return QDateTime(QDate(2024, 1, 5), QTime(9, 7)); });
     Score_Table = {Score_Entry{"ALICE", 900}, {"BOB", 500}, {"CAROL", 100}, {"DAVE", 600}};
     Wait_Value = {1, 3, 1, 1, 1, 1, 1};
     ASSERT_EQ(Settings_Save(path, true), Save_Result::Saved);
     QFile file(path);
-    pid_t holder = 0;
     int ends[2] = {-1, -1};
     char locked = 0;
-    switch (row.found) {
-    case Found::Time_Moved:
-        ASSERT_TRUE(file.open(QIODevice::ReadWrite) && file.setFileTime(QDateTime::currentDateTime(), QFileDevice::FileModificationTime));
-        break;
-    case Found::Dangling_Link:
-        ASSERT_TRUE(file.remove() && QFile::link("ghost/ghost.ini", path));
-        break;
-    case Found::Link_To_Its_File:
-        ASSERT_TRUE(file.rename(dir.filePath("kept elsewhere")) && QFile::link("kept elsewhere", path));
-        break;
-    case Found::Aside_Refused:
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write("(rejected)") == 10);
-        break;
-    case Found::Locked_By_A_Live_Copy:  // another process of this program, stopped holding the lock
-        ASSERT_EQ(pipe(ends), 0);
-        if ((holder = fork()) == 0) {
-            QLockFile lock(path + ".lock");
-            locked = lock.lock();
-            (void)!write(ends[1], &locked, 1);
-            pause();
-        }
-        ASSERT_TRUE(read(ends[0], &locked, 1) == 1 && locked);
-        break;
+    const pid_t holder = found == Found::Locked_By_A_Live_Copy && pipe(ends) == 0 ? fork() : -1;
+    if (holder == 0) {  // another process of this program, stopped holding the lock
+        QLockFile lock(path + ".lock");
+        locked = lock.lock(), (void)!write(ends[1], &locked, 1), pause();
     }
+    ASSERT_TRUE(holder < 0 || (read(ends[0], &locked, 1) == 1 && locked));
+    if (found == Found::Time_Moved)
+        ASSERT_TRUE(file.open(QIODevice::ReadWrite) && file.setFileTime(QDateTime::currentDateTime(), QFileDevice::FileModificationTime));
+    else if (found == Found::Dangling_Link)
+        ASSERT_TRUE(file.remove() && QFile::link("ghost/ghost.ini", path));
+    else if (found == Found::Link_To_Its_File)
+        ASSERT_TRUE(file.rename(dir.filePath("kept elsewhere")) && QFile::link("kept elsewhere", path));
+    else if (found == Found::Aside_Refused)
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write("(rejected)") == 10);
     file.close();
     const QByteArray before = On_Disk(name);
     Enter_High_Score();
-    EXPECT_EQ(Settings_Save(path, true), row.result);
-    if (row.result != Save_Result::Saved) {  // nothing written, the change kept for the next save
-        EXPECT_EQ(On_Disk(name), before);
-        EXPECT_EQ(Unsaved_Score_Changes.size(), 1u);
-    }
-    if (holder) {  // gone: its lock is taken over at once
+    EXPECT_EQ(Settings_Save(path, true), GetParam().result);
+    if (GetParam().result != Save_Result::Saved)
+        EXPECT_TRUE(On_Disk(name) == before && Unsaved_Score_Changes.size() == 1);
+    if (holder > 0) {  // gone: its lock is taken over at once
         kill(holder, SIGKILL), waitpid(holder, nullptr, 0);
         EXPECT_EQ(Settings_Save(path, true), Save_Result::Saved);
     }
-    EXPECT_EQ(QDir(dir.path()).entryList({"*.rejected-*"}, QDir::System | QDir::Files).size(), row.aside);
-    EXPECT_EQ(QFileInfo(path).isSymLink(), row.found == Found::Link_To_Its_File);
+    EXPECT_EQ(QDir(dir.path()).entryList({"*.rejected-*"}, QDir::System | QDir::Files).size(), GetParam().aside);
+    EXPECT_EQ(QFileInfo(path).isSymLink(), found == Found::Link_To_Its_File);
     EXPECT_FALSE(QFileInfo::exists(dir.filePath("ghost")));
-    if (row.found == Found::Aside_Refused)
-        return;
     bool sound = false;
-    Settings_Load(path, sound);
-    EXPECT_EQ(Game_State(sound), "1 3 1 1 1 1 1 | ALICE:900 | DAVE:600 | BOB:500 | DAVE:600 | on");
+    if (found != Found::Aside_Refused) {
+        EXPECT_EQ(Settings_Load(path, sound), Load_Result::Loaded);
+        EXPECT_EQ(Game_State(sound), "1 3 1 1 1 1 1 | ALICE:900 | DAVE:600 | BOB:500 | DAVE:600 | on");
+    }
 }
 INSTANTIATE_TABLE(Settings, Settings_Save_Finds, Save_Rows);
 
