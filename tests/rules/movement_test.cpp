@@ -75,11 +75,9 @@ TEST_P(Arrival, ChangesTheGameAsItsRowSays)
     Move_Ivents(sequence);
     std::string after = std::to_string(Life) + " " + std::to_string(Shovel_Type) + "/" + std::to_string(Shovel_Uses) +
                         " " + std::to_string(Score_Table[Playing_Entry].Score) + " " + Map_Line[1] + " ";
-    for (const std::string& call : screen.calls) {
+    for (const std::string& call : screen.calls)
         if (call.starts_with("sound ") || call == "game_over")
-            after += std::string(after.back() == ' ' ? "" : " ") +
-                     (call == "game_over" ? "over" : call.substr(6));
-    }
+            after += std::string(after.back() == ' ' ? "" : " ") + (call == "game_over" ? "over" : call.substr(6));
     EXPECT_EQ(after, row.after);
 }
 INSTANTIATE_TABLE(Rules_Items, Arrival, Item_Rows);
