@@ -1,6 +1,5 @@
 // The three dialogs as the player meets them: tiles, words, a new high score, the wait presets.
 #include "dialogs/form2.h"
-#include "dialogs/form3.h"
 #include "dialogs/form4.h"
 #include "display/palette.h"
 #include "state/module1.h"
@@ -112,14 +111,13 @@ TEST_P(Wait_Preset, Loads_Sliders_And_Preview_Speeds_That_Only_Apply_Keeps)
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(dialog.isNull());
 }
+const Positions Fast = {2, 4, 2, 2, 1, 2, 2}, Fast_Ms = {100, 200, 100, 100, 50, 100, 100};
 const Preset_Row Preset_Rows[] = {
     {"user", 0, Applied, {1000, 300, 350, 400, 450, 500, 1}},
     {"machine_200MHz", 1, {0, 2, 0, 0, 0, 0, 0}, {1, 100, 1, 1, 1, 1, 1}},
     {"machine_400MHz", 2, {1, 3, 2, 1, 0, 1, 2}, {50, 150, 100, 50, 1, 50, 100}},
-    {"machine_800MHz", 3, {2, 4, 2, 2, 1, 2, 2}, {100, 200, 100, 100, 50, 100, 100}},
-    {"machine_1_2GHz", 4, {2, 4, 2, 2, 1, 2, 2}, {100, 200, 100, 100, 50, 100, 100}},
-    {"machine_1_8GHz", 5, {2, 4, 2, 2, 1, 2, 2}, {100, 200, 100, 100, 50, 100, 100}},
-    {"machine_2_4GHz", 6, {2, 4, 2, 2, 1, 2, 2}, {100, 200, 100, 100, 50, 100, 100}},
+    {"machine_800MHz", 3, Fast, Fast_Ms}, {"machine_1_2GHz", 4, Fast, Fast_Ms},
+    {"machine_1_8GHz", 5, Fast, Fast_Ms}, {"machine_2_4GHz", 6, Fast, Fast_Ms},
 };
 INSTANTIATE_TABLE(Table, Wait_Preset, Preset_Rows);
 }  // namespace
