@@ -111,17 +111,8 @@ TEST(New_Game_Command, DropsTheDiggerIntoRowOneAndLandsIt)
         Run_New_Game(screen, [&] { screen.Log("play_look"); }, [&] { screen.Log("focus"); }));
     Set_Random_Source(nullptr);
     EXPECT_EQ(screen.Text(), R"(play_look, field_top 0, move 0,-16, digger 112,32, states, map_paint 1, yield, move 0,-12, wait 4
-move 0,-8, wait 4
-move 0,-4, wait 4
-move 0,0, wait 4
-move 0,4, wait 4
-move 0,8, wait 4
-move 0,12, wait 4
-move 0,16, wait 4
-digger 64,48, wait 5
-digger 80,48, wait 5
-digger 96,48, wait 5
-digger 112,48, wait 5
+move 0,-8..16, wait 4 ×7
+digger 64..112,48, wait 5 ×4
 digger 112,0, focus
 )");
     EXPECT_EQ(modes, std::vector<int>(12, Mode_Playing));  // the keys count from the first frame on

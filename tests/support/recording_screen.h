@@ -6,8 +6,10 @@
 #include "rules/screen.h"
 
 #include <functional>
+#include <regex>
 #include <stdexcept>
 #include <string>
+#include <utility>
 #include <vector>
 
 class Recording_Screen : public Screen {
@@ -49,15 +51,63 @@ public:
             throw std::runtime_error("the rule never came to an end: " + line);
         calls.push_back(line);
     }
-    // The calls as text, one frame a line: a frame ends with its wait.
+    // The calls as text, one frame a line: a frame ends with its wait. Three or more frames in a
+    // row alike but for numbers that each move by the same step every frame are one line, with
+    // each moving number written first..last and the count after: "digger 64..112,64, wait 6 ×4".
     std::string Text() const
     {
+        std::vector<std::string> frames(1);
+        for (const std::string& call : calls) {
+            frames.back() += (frames.back().empty() ? "" : ", ") + call;
+            if (call.starts_with("wait "))
+                frames.emplace_back();
+        }
+        if (frames.back().empty())
+            frames.pop_back();
         std::string text;
-        for (const std::string& call : calls)
-            text += call + (call.starts_with("wait ") ? "\n" : ", ");
-        return text.ends_with(", ") ? text.substr(0, text.size() - 2) + "\n" : text;
+        for (size_t first = 0, n = 1; first < frames.size(); first += n, n = 1) {
+            while (first + n < frames.size() && Evenly(frames, first, n + 1))
+                ++n;
+            n = n < 3 ? 1 : n;
+            text += n == 1 ? frames[first] + "\n" : Span(frames[first], frames[first + n - 1], n);
+        }
+        return text;
     }
 
 private:
     static std::string Xy(int x, int y) { return std::to_string(x) + "," + std::to_string(y); }
+    // The frame with '#' for each number, and the numbers.
+    static std::pair<std::string, std::vector<long>> Numbers(const std::string& frame)
+    {
+        static const std::regex number("-?[0-9]+");
+        std::vector<long> values;
+        for (auto m = std::sregex_iterator(frame.begin(), frame.end(), number); m != std::sregex_iterator(); ++m)
+            values.push_back(std::stol(m->str()));
+        return {std::regex_replace(frame, number, "#"), values};
+    }
+    static bool Evenly(const std::vector<std::string>& frames, size_t first, size_t count)
+    {
+        const auto [words, a] = Numbers(frames[first]);
+        const auto [next_words, b] = Numbers(frames[first + 1]);
+        bool even = next_words == words;
+        for (size_t k = 2; even && k < count; ++k) {
+            const auto [w, v] = Numbers(frames[first + k]);
+            even = w == words;
+            for (size_t i = 0; even && i < a.size(); ++i)
+                even = v[i] == a[i] + static_cast<long>(k) * (b[i] - a[i]);
+        }
+        return even;
+    }
+    static std::string Span(const std::string& first, const std::string& last, size_t count)
+    {
+        const auto [words, a] = Numbers(first);
+        const auto b = Numbers(last).second;
+        std::string line;
+        for (size_t i = 0; char c : words) {
+            const std::string to = c == '#' && a[i] != b[i] ? ".." + std::to_string(b[i]) : "";
+            line += c == '#' ? std::to_string(a[i]) + to : std::string(1, c);
+            i += c == '#';
+        }
+        return line + " ×" + std::to_string(count) + "\n";
+    }
 };
