@@ -56,58 +56,41 @@ public:
     // each moving number written first..last and the count after: "digger 64..112,64, wait 6 ×4".
     std::string Text() const
     {
-        std::vector<std::string> frames(1);
-        for (const std::string& call : calls) {
-            frames.back() += (frames.back().empty() ? "" : ", ") + call;
-            if (call.starts_with("wait "))
-                frames.emplace_back();
+        static const std::regex number("-?[0-9]+");
+        std::vector<std::pair<std::string, std::vector<long>>> frames;  // with '#' for each number
+        std::string frame;
+        for (size_t c = 0; c < calls.size(); ++c) {
+            frame += (frame.empty() ? "" : ", ") + calls[c];
+            if (!calls[c].starts_with("wait ") && c + 1 < calls.size())
+                continue;
+            std::vector<long> values;
+            for (std::sregex_token_iterator m(frame.begin(), frame.end(), number), end; m != end; ++m)
+                values.push_back(std::stol(*m));
+            frames.emplace_back(std::regex_replace(frame, number, "#"), values), frame.clear();
         }
-        if (frames.back().empty())
-            frames.pop_back();
         std::string text;
-        for (size_t first = 0, n = 1; first < frames.size(); first += n, n = 1) {
-            while (first + n < frames.size() && Evenly(frames, first, n + 1))
+        for (size_t i = 0, n = 1; i < frames.size(); i += n, n = 1) {
+            const auto& [words, a] = frames[i];
+            const auto steps_on = [&](size_t k) {  // as far from frame i as frame i + 1, k times over
+                const auto& [w, v] = frames[i + k];
+                for (size_t j = 0; w == words && j < a.size(); ++j)
+                    if (v[j] - a[j] != static_cast<long>(k) * (frames[i + 1].second[j] - a[j]))
+                        return false;
+                return w == words;
+            };
+            while (i + n < frames.size() && steps_on(n))
                 ++n;
             n = n < 3 ? 1 : n;
-            text += n == 1 ? frames[first] + "\n" : Span(frames[first], frames[first + n - 1], n);
+            for (size_t j = 0; char c : words) {
+                const long last = c == '#' ? frames[i + n - 1].second[j] : 0;
+                const std::string to = c == '#' && last != a[j] ? ".." + std::to_string(last) : "";
+                text += c == '#' ? std::to_string(a[j++]) + to : std::string(1, c);
+            }
+            text += n > 1 ? " ×" + std::to_string(n) + "\n" : "\n";
         }
         return text;
     }
 
 private:
     static std::string Xy(int x, int y) { return std::to_string(x) + "," + std::to_string(y); }
-    // The frame with '#' for each number, and the numbers.
-    static std::pair<std::string, std::vector<long>> Numbers(const std::string& frame)
-    {
-        static const std::regex number("-?[0-9]+");
-        std::vector<long> values;
-        for (auto m = std::sregex_iterator(frame.begin(), frame.end(), number); m != std::sregex_iterator(); ++m)
-            values.push_back(std::stol(m->str()));
-        return {std::regex_replace(frame, number, "#"), values};
-    }
-    static bool Evenly(const std::vector<std::string>& frames, size_t first, size_t count)
-    {
-        const auto [words, a] = Numbers(frames[first]);
-        const auto [next_words, b] = Numbers(frames[first + 1]);
-        bool even = next_words == words;
-        for (size_t k = 2; even && k < count; ++k) {
-            const auto [w, v] = Numbers(frames[first + k]);
-            even = w == words;
-            for (size_t i = 0; even && i < a.size(); ++i)
-                even = v[i] == a[i] + static_cast<long>(k) * (b[i] - a[i]);
-        }
-        return even;
-    }
-    static std::string Span(const std::string& first, const std::string& last, size_t count)
-    {
-        const auto [words, a] = Numbers(first);
-        const auto b = Numbers(last).second;
-        std::string line;
-        for (size_t i = 0; char c : words) {
-            const std::string to = c == '#' && a[i] != b[i] ? ".." + std::to_string(b[i]) : "";
-            line += c == '#' ? std::to_string(a[i]) + to : std::string(1, c);
-            i += c == '#';
-        }
-        return line + " ×" + std::to_string(count) + "\n";
-    }
 };
