@@ -89,26 +89,21 @@ INSTANTIATE_TABLE(Rules, Animation, Golden_Rows);
 
 // Caption calls go into the screen's log; a slide (a top, then the canvas repainted at once)
 // is written as one line from its first top to its last, each top followed by the repaint.
-class Stage_Log final : public Game_Over_Stage {
-public:
-    explicit Stage_Log(Recording_Screen& log) : log_(log) {}
-    void Set_Caption_Text(const std::string& text) override { log_.Log("caption " + text); }
+struct Stage_Log final : Game_Over_Stage {
+    Recording_Screen& log;
+    explicit Stage_Log(Recording_Screen& screen) : log(screen) {}
+    void Set_Caption_Text(const std::string& text) override { log.Log("caption " + text); }
     void Set_Caption_Tops(int caption, int shadow) override
     {
         const std::string tops = std::to_string(caption) + "/" + std::to_string(shadow);
-        std::vector<std::string>& c = log_.calls;
-        if (c.size() >= 2 && c.back() == "refresh_field" && c[c.size() - 2].starts_with("slide ")) {
-            c.pop_back();
-            c.back() = c.back().substr(0, c.back().find("..")) + ".." + tops;
-        } else {
-            log_.Log("slide " + tops + ".." + tops);
-        }
+        std::vector<std::string>& c = log.calls;
+        if (c.size() >= 2 && c.back() == "refresh_field" && c[c.size() - 2].starts_with("slide "))
+            c.pop_back(), c.back() = c.back().substr(0, c.back().find("..")) + ".." + tops;
+        else
+            log.Log("slide " + tops + ".." + tops);
     }
-    void Show_Caption() override { log_.Log("show_caption"); }
-    void Open_High_Score_Dialog() override { log_.Log("open_dialog mode " + std::to_string(Game_Mode)); }
-
-private:
-    Recording_Screen& log_;
+    void Show_Caption() override { log.Log("show_caption"); }
+    void Open_High_Score_Dialog() override { log.Log("open_dialog mode " + std::to_string(Game_Mode)); }
 };
 
 struct Ending_Row : Named_Row { int third, score; const char* golden; int mode_after; };
