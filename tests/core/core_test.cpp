@@ -15,6 +15,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <climits>
 #include <stdexcept>
 
@@ -86,8 +87,7 @@ TEST_P(Loop_Pass, DoesAtMostOneThingThenYields)
     Run_Main_Loop(screen, [&] { return ++asked <= 2; });  // exactly one pass and its yield
     Set_Pacing_Host(before), Set_Random_Source(nullptr);
     const std::string first = screen.calls.empty() ? "" : " " + screen.calls.front();
-    const auto wait = std::find_if(screen.calls.begin(), screen.calls.end(),
-                                   [](const std::string& c) { return c.starts_with("wait"); });
+    const auto wait = std::ranges::find_if(screen.calls, [](const std::string& c) { return c.starts_with("wait"); });
     EXPECT_EQ(std::to_string(Digger_X) + " " + std::to_string(Digger_Dir) + " " +
                   std::to_string(Game_Mode) + first + (wait == screen.calls.end() ? "" : " " + *wait),
               row.after);

@@ -35,9 +35,8 @@ struct Pad_Row : Named_Row { Scene scene; std::vector<Step> steps; const char* s
 namespace {
 // Back stands for no key: the game only polls once more with the others as they are.
 const int A = SDL_CONTROLLER_BUTTON_A, B = SDL_CONTROLLER_BUTTON_B, X = SDL_CONTROLLER_BUTTON_X;
-const int Start = SDL_CONTROLLER_BUTTON_START, Back = SDL_CONTROLLER_BUTTON_BACK;
+const int Start = SDL_CONTROLLER_BUTTON_START, Back = SDL_CONTROLLER_BUTTON_BACK, Up = SDL_CONTROLLER_BUTTON_DPAD_UP;
 const int Left = SDL_CONTROLLER_BUTTON_DPAD_LEFT, Right = SDL_CONTROLLER_BUTTON_DPAD_RIGHT;
-const int Up = SDL_CONTROLLER_BUTTON_DPAD_UP, Down = SDL_CONTROLLER_BUTTON_DPAD_DOWN;
 
 Form1* game = nullptr;
 // Waits as the game's main loop does, a pass between events.
