@@ -18,12 +18,10 @@ struct Arrival_Row : Named_Row {
     int x; std::string row1, row2; int life, shovel, uses, score; Draws u; const char* after;
 };
 // The item of that code in column 6 over soil.
-Arrival_Row item(const char* name, char code, int life, int shovel, int uses, int score, Draws u,
-                 const char* after)
+Arrival_Row item(const char* name, char code, int life, int shovel, int uses, int score, Draws u, const char* after)
 {
-    std::string row1(15, Cell_Empty);
-    row1[5] = code;
-    return {{name}, 6, row1, Soil, life, shovel, uses, score, u, after};
+    return {{name}, 6, std::string(5, Cell_Empty) + code + std::string(9, Cell_Empty), Soil, life, shovel, uses, score,
+            u, after};
 }
 const Arrival_Row Item_Rows[] = {
     item("damage", Cell_Damage, 10, Normal, 0, 0, {}, "9 0/0 0 000000000000000 Dam"),
