@@ -63,10 +63,8 @@ TEST_P(High_Score, Place_Colour_And_Name)
 }
 const Score_Row Score_Rows[] = {
     {"first", 600, "ハイスコアおめでとう！|１位|６００ｐ", 1, Yellow, -12, 112, "Mio", "Mio 600,A 500,B 300,"},
-    {"tie_with_the_first", 500, "スコア更新おめでとう！|２位|５００ｐ", 10, White, 16, 96, "",
-     "A 500,last 500,B 300,"},
-    {"tie_with_the_second", 300, "スコア更新おめでとう！|３位|３００ｐ", 0, {}, -16, 112, "ABCDEFGHIJKL",
-     "A 500,B 300,ABCDEFGHIJ 300,"},
+    {"tie_with_the_first", 500, "スコア更新おめでとう！|２位|５００ｐ", 10, White, 16, 96, "", "A 500,last 500,B 300,"},
+    {"tie_with_the_second", 300, "スコア更新おめでとう！|３位|３００ｐ", 0, {}, -16, 112, "ABCDEFGHIJKL", "A 500,B 300,ABCDEFGHIJ 300,"},
     {"third", 101, "スコア更新おめでとう！|３位|１０１ｐ", 11, Yellow, 16, 112, "", "A 500,B 300,last 101,"},
     {"second_closed_by_esc", 301, "スコア更新おめでとう！|２位|３０１ｐ", 12, Orange, 16, 64, "Mio",
      "A 500,Mio 301,B 300,", Qt::Key_Escape},

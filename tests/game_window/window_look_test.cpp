@@ -99,8 +99,7 @@ const Panel_Row Panel_Rows[] = {
     {"erase", 3, Shovel_Erase, 5, 7, "７|３|５|イレーススコップ", "HHH....|.......|CCCCC..|......."},
     {"long", 10, Shovel_Long, 10, 80, "８０|１０|１０|ロングスコップ", "HHHHHHH|.......|CCCCCCC|......."},
     {"power", 11, Shovel_Power, 15, 1234, "１２３４|１１|１５|パワースコップ", "HHHHHHH|H......|CCCCCCC|CCCCC.."},
-    {"large", 20, Shovel_Large, 20, 98765, "９８７６５|２０|２０|ラージスコップ",
-     "HHHHHHH|HHHHHHH|CCCCCCC|CCCCCCC"},
+    {"large", 20, Shovel_Large, 20, 98765, "９８７６５|２０|２０|ラージスコップ", "HHHHHHH|HHHHHHH|CCCCCCC|CCCCCCC"},
 };
 INSTANTIATE_TABLE(Table, Status_Panel, Panel_Rows);
 

@@ -24,8 +24,7 @@ const Golden_Row Golden_Rows[] = {
      R"(sound Dig, digger 0,16, tile 96,32 <- 48,96 and, tile 96,32 <- 0,80 paint, tile 96,16 <- 0,96 copy, tile 96,16 <- 0,80 paint, refresh_field, wait 2
 digger 16..48,16, tile 96,32 <- 48,96 and, tile 96,32 <- 16..48,80 paint, tile 96,16 <- 0,96 copy, tile 96,16 <- 16..48,80 paint, refresh_field, wait 2 ×3
 digger 48,0, tile 96,32 <- 48,96 copy, tile 96,16 <- 0,96 copy, states
-)",
-     "000000000000000 111111001111111 111111311111111 000000000000000 000000000000000 "
+)", "000000000000000 111111001111111 111111311111111 000000000000000 000000000000000 "
      "000000000000000 000000000000000", 0},
     {"special_item", "arrive", 5, Facing_Right, Shovel_Normal,
      "000000000000000\n000060000000000\n111111111111111", {High(3, 6)},
@@ -39,11 +38,9 @@ restore_field, wait 6
 map_paint 1, wait 6
 wait 6 ×4
 tile 64,16 <- 0,96 copy, states, digger 112,0
-)",
-     "000000000000000 000000000000000 111111111111111 000000000000000 000000000000000 "
+)", "000000000000000 000000000000000 111111111111111 000000000000000 000000000000000 "
      "000000000000000 000000000000000", 0},
-    {"step_off_fall_onto_a_shovel_fall_on_land_and_be_squeezed", "010", 5, Facing_Left,
-     Shovel_Normal,
+    {"step_off_fall_onto_a_shovel_fall_on_land_and_be_squeezed", "010", 5, Facing_Left, Shovel_Normal,
      "000000000000000\n000000000000000\n000711111111111\n111011111111111\n111111111111111",
      Soil_Bottom_Row() + Draws{High(9, 10)} + Soil_Bottom_Row(), R"(digger 0..48,32, move 60..48,16, wait 3 ×4
 tile 48,16 <- 0,96 copy, states, digger 48,32, field_top -4, wait 4
@@ -57,8 +54,7 @@ digger 16..48,48, wait 5 ×3
 digger 48,0, refresh_digger, sound Out, digger 0,64, tile 32,16 <- 0,80 copy, tile 64,16 <- 0,80 copy, wait 6
 digger 16..48,64, tile 32,16 <- 16..48,80 copy, tile 64,16 <- 16..48,80 copy, wait 6 ×3
 digger 48,0, tile 32,16 <- 0,96 copy, tile 64,16 <- 0,96 copy, states
-)",
-     "000011111111111 110001111111111 111111111111111 000000000000000 000000000000000 "
+)", "000011111111111 110001111111111 111111111111111 000000000000000 000000000000000 "
      "111111111111111 111111111111111", 2, "2/19"},
 };
 
