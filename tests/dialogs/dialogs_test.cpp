@@ -1,6 +1,5 @@
 // The three dialogs as the player meets them: tiles, words, a new high score, the wait presets.
 #include "dialogs/form2.h"
-#include "dialogs/form3.h"
 #include "dialogs/form4.h"
 #include "display/palette.h"
 #include "state/module1.h"
@@ -64,10 +63,8 @@ TEST_P(High_Score, Place_Colour_And_Name)
 }
 const Score_Row Score_Rows[] = {
     {"first", 600, "ハイスコアおめでとう！|１位|６００ｐ", 1, Yellow, -12, 112, "Mio", "Mio 600,A 500,B 300,"},
-    {"tie_with_the_first", 500, "スコア更新おめでとう！|２位|５００ｐ", 10, White, 16, 96, "",
-     "A 500,last 500,B 300,"},
-    {"tie_with_the_second", 300, "スコア更新おめでとう！|３位|３００ｐ", 0, {}, -16, 112, "ABCDEFGHIJKL",
-     "A 500,B 300,ABCDEFGHIJ 300,"},
+    {"tie_with_the_first", 500, "スコア更新おめでとう！|２位|５００ｐ", 10, White, 16, 96, "", "A 500,last 500,B 300,"},
+    {"tie_with_the_second", 300, "スコア更新おめでとう！|３位|３００ｐ", 0, {}, -16, 112, "ABCDEFGHIJKL", "A 500,B 300,ABCDEFGHIJ 300,"},
     {"third", 101, "スコア更新おめでとう！|３位|１０１ｐ", 11, Yellow, 16, 112, "", "A 500,B 300,last 101,"},
     {"second_closed_by_esc", 301, "スコア更新おめでとう！|２位|３０１ｐ", 12, Orange, 16, 64, "Mio",
      "A 500,Mio 301,B 300,", Qt::Key_Escape},
@@ -112,14 +109,13 @@ TEST_P(Wait_Preset, Loads_Sliders_And_Preview_Speeds_That_Only_Apply_Keeps)
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(dialog.isNull());
 }
+const Positions Fast = {2, 4, 2, 2, 1, 2, 2}, Fast_Ms = {100, 200, 100, 100, 50, 100, 100};
 const Preset_Row Preset_Rows[] = {
     {"user", 0, Applied, {1000, 300, 350, 400, 450, 500, 1}},
     {"machine_200MHz", 1, {0, 2, 0, 0, 0, 0, 0}, {1, 100, 1, 1, 1, 1, 1}},
     {"machine_400MHz", 2, {1, 3, 2, 1, 0, 1, 2}, {50, 150, 100, 50, 1, 50, 100}},
-    {"machine_800MHz", 3, {2, 4, 2, 2, 1, 2, 2}, {100, 200, 100, 100, 50, 100, 100}},
-    {"machine_1_2GHz", 4, {2, 4, 2, 2, 1, 2, 2}, {100, 200, 100, 100, 50, 100, 100}},
-    {"machine_1_8GHz", 5, {2, 4, 2, 2, 1, 2, 2}, {100, 200, 100, 100, 50, 100, 100}},
-    {"machine_2_4GHz", 6, {2, 4, 2, 2, 1, 2, 2}, {100, 200, 100, 100, 50, 100, 100}},
+    {"machine_800MHz", 3, Fast, Fast_Ms}, {"machine_1_2GHz", 4, Fast, Fast_Ms},
+    {"machine_1_8GHz", 5, Fast, Fast_Ms}, {"machine_2_4GHz", 6, Fast, Fast_Ms},
 };
 INSTANTIATE_TABLE(Table, Wait_Preset, Preset_Rows);
 }  // namespace

@@ -35,9 +35,8 @@ struct Pad_Row : Named_Row { Scene scene; std::vector<Step> steps; const char* s
 namespace {
 // Back stands for no key: the game only polls once more with the others as they are.
 const int A = SDL_CONTROLLER_BUTTON_A, B = SDL_CONTROLLER_BUTTON_B, X = SDL_CONTROLLER_BUTTON_X;
-const int Start = SDL_CONTROLLER_BUTTON_START, Back = SDL_CONTROLLER_BUTTON_BACK;
+const int Start = SDL_CONTROLLER_BUTTON_START, Back = SDL_CONTROLLER_BUTTON_BACK, Up = SDL_CONTROLLER_BUTTON_DPAD_UP;
 const int Left = SDL_CONTROLLER_BUTTON_DPAD_LEFT, Right = SDL_CONTROLLER_BUTTON_DPAD_RIGHT;
-const int Up = SDL_CONTROLLER_BUTTON_DPAD_UP, Down = SDL_CONTROLLER_BUTTON_DPAD_DOWN;
 
 Form1* game = nullptr;
 // Waits as the game's main loop does, a pass between events.
@@ -143,14 +142,13 @@ const Pad_Row Pad_Rows[] = {
     {"Start_Starts_A_Game", Scene::Title, {{Start, 1}, {Start, 0}}, "0:|1:000|1:000"},
     {"Taps_Start_Turn_And_Dig_Once", Scene::Title, {{Tap, Start}, {Tap, Left}, {Tap, Right}, {Tap, A}},
      "0: 0<0|1:000 1>15|1:000 1<15|1:000 1>15|1:000 1>14"},
-    {"Dpad_Walks", Scene::Playing, {{Left, 1}, {Left, 0}, {Right, 1}, {Right, 0}},
-     "1:000|1:010|1:000|1:001|1:000"},
+    {"Dpad_Walks_A_Digs", Scene::Playing, {{Left, 1}, {Left, 0}, {Right, 1}, {Right, 0}, {A, 1}, {A, 0}},
+     "1:000|1:010|1:000|1:001|1:000|1:100|1:000"},
     {"Stick_Walks_Past_Half_Way", Scene::Playing,
      {{Stick, -16000}, {Stick, -17000}, {Stick, -12500}, {Stick, -12000}, {Stick, 32767}, {Stick, 0}},
      "1:000|1:000|1:010|1:010|1:000|1:001|1:000"},
     {"Dpad_And_Stick_Hold_Left_Together", Scene::Playing,
      {{Left, 1}, {Stick, -20000}, {Left, 0}, {Stick, 0}}, "1:000|1:010|1:010|1:010|1:000"},
-    {"A_Digs", Scene::Playing, {{A, 1}, {A, 0}}, "1:000|1:100|1:000"},
     {"B_Tapped_Closes_The_Version_Dialog", Scene::Version_Dialog, {{Tap, B}}, "0:+|0:"},
     {"A_Held_Through_The_Ending_Starts_Nothing", Scene::Playing,
      {{A, 1}, {End_Game}, {A, 0}}, "1:000|1:100|0:100|0:100"},
@@ -161,8 +159,7 @@ const Pad_Row Pad_Rows[] = {
       {Tap, Up}, {Tap, Up}, {Tap, X}, {Tap, Left}, {Tap, A}},
      "1:000|2:000+me|2:000+Ae|2:000+Be|2:000+Be|2:000+B9|2:000+B9|2:000+B9 |2:000+B9A|2:000+B9B|2:000+BB"
      "|2:000+BB|0:000", "BB"},
-    {"Attached_After_Start_Walks", Scene::Playing, {{Plug}, {Right, 1}}, "1:000|1:001"},
-    {"Unplugged_While_Digging_Lets_Go", Scene::Playing, {{A, 1}, {Unplug}}, "1:000|1:100|1:000"},
+    {"Late_Plug_Walks_Unplug_Lets_Go", Scene::Playing, {{Plug}, {Right, 1}, {Unplug}}, "1:000|1:001|1:000"},
 };
 INSTANTIATE_TABLE(Table, Controller, Pad_Rows);
 }  // namespace

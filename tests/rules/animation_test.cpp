@@ -22,19 +22,13 @@ const Golden_Row Golden_Rows[] = {
     {"dig_with_the_last_use_of_the_large_shovel_facing_left", "100", 8, Facing_Left, Shovel_Large,
      "000000000000000\n111111101111111\n111111111111111", {Low(10, 100), Low(50, 100)},
      R"(sound Dig, digger 0,16, tile 96,32 <- 48,96 and, tile 96,32 <- 0,80 paint, tile 96,16 <- 0,96 copy, tile 96,16 <- 0,80 paint, refresh_field, wait 2
-digger 16,16, tile 96,32 <- 48,96 and, tile 96,32 <- 16,80 paint, tile 96,16 <- 0,96 copy, tile 96,16 <- 16,80 paint, refresh_field, wait 2
-digger 32,16, tile 96,32 <- 48,96 and, tile 96,32 <- 32,80 paint, tile 96,16 <- 0,96 copy, tile 96,16 <- 32,80 paint, refresh_field, wait 2
-digger 48,16, tile 96,32 <- 48,96 and, tile 96,32 <- 48,80 paint, tile 96,16 <- 0,96 copy, tile 96,16 <- 48,80 paint, refresh_field, wait 2
+digger 16..48,16, tile 96,32 <- 48,96 and, tile 96,32 <- 16..48,80 paint, tile 96,16 <- 0,96 copy, tile 96,16 <- 16..48,80 paint, refresh_field, wait 2 ×3
 digger 48,0, tile 96,32 <- 48,96 copy, tile 96,16 <- 0,96 copy, states
-)",
-     "000000000000000 111111001111111 111111311111111 000000000000000 000000000000000 "
+)", "000000000000000 111111001111111 111111311111111 000000000000000 000000000000000 "
      "000000000000000 000000000000000", 0},
     {"special_item", "arrive", 5, Facing_Right, Shovel_Normal,
      "000000000000000\n000060000000000\n111111111111111", {High(3, 6)},
-     R"(digger 64,64, wait 6
-digger 80,64, wait 6
-digger 96,64, wait 6
-digger 112,64, wait 6
+     R"(digger 64..112,64, wait 6 ×4
 sound Special, save_field, clear_field, wait 6
 restore_field, wait 6
 clear_field, wait 6
@@ -42,44 +36,25 @@ restore_field, wait 6
 clear_field, wait 6
 restore_field, wait 6
 map_paint 1, wait 6
-wait 6
-wait 6
-wait 6
-wait 6
+wait 6 ×4
 tile 64,16 <- 0,96 copy, states, digger 112,0
-)",
-     "000000000000000 000000000000000 111111111111111 000000000000000 000000000000000 "
+)", "000000000000000 000000000000000 111111111111111 000000000000000 000000000000000 "
      "000000000000000 000000000000000", 0},
-    {"step_off_fall_onto_a_shovel_fall_on_land_and_be_squeezed", "010", 5, Facing_Left,
-     Shovel_Normal,
+    {"step_off_fall_onto_a_shovel_fall_on_land_and_be_squeezed", "010", 5, Facing_Left, Shovel_Normal,
      "000000000000000\n000000000000000\n000711111111111\n111011111111111\n111111111111111",
-     Soil_Bottom_Row() + Draws{High(9, 10)} + Soil_Bottom_Row(), R"(digger 0,32, move 60,16, wait 3
-digger 16,32, move 56,16, wait 3
-digger 32,32, move 52,16, wait 3
-digger 48,32, move 48,16, wait 3
+     Soil_Bottom_Row() + Draws{High(9, 10)} + Soil_Bottom_Row(), R"(digger 0..48,32, move 60..48,16, wait 3 ×4
 tile 48,16 <- 0,96 copy, states, digger 48,32, field_top -4, wait 4
-field_top -8, wait 4
-field_top -12, wait 4
-field_top -16, wait 4
+field_top -8..-16, wait 4 ×3
 map_paint 0, field_top 0, states, digger 64,64, wait 6
-digger 80,64, wait 6
-digger 96,64, wait 6
-digger 112,64, wait 6
+digger 80..112,64, wait 6 ×3
 digger 48,32, sound Schop, tile 48,16 <- 0,96 copy, states, digger 48,32, field_top -4, wait 4
-field_top -8, wait 4
-field_top -12, wait 4
-field_top -16, wait 4
+field_top -8..-16, wait 4 ×3
 map_paint 0, field_top 0, states, tile 48,16 <- 0,96 copy, states, digger 0,48, wait 5
-digger 16,48, wait 5
-digger 32,48, wait 5
-digger 48,48, wait 5
+digger 16..48,48, wait 5 ×3
 digger 48,0, refresh_digger, sound Out, digger 0,64, tile 32,16 <- 0,80 copy, tile 64,16 <- 0,80 copy, wait 6
-digger 16,64, tile 32,16 <- 16,80 copy, tile 64,16 <- 16,80 copy, wait 6
-digger 32,64, tile 32,16 <- 32,80 copy, tile 64,16 <- 32,80 copy, wait 6
-digger 48,64, tile 32,16 <- 48,80 copy, tile 64,16 <- 48,80 copy, wait 6
+digger 16..48,64, tile 32,16 <- 16..48,80 copy, tile 64,16 <- 16..48,80 copy, wait 6 ×3
 digger 48,0, tile 32,16 <- 0,96 copy, tile 64,16 <- 0,96 copy, states
-)",
-     "000011111111111 110001111111111 111111111111111 000000000000000 000000000000000 "
+)", "000011111111111 110001111111111 111111111111111 000000000000000 000000000000000 "
      "111111111111111 111111111111111", 2, "2/19"},
 };
 
@@ -110,64 +85,38 @@ INSTANTIATE_TABLE(Rules, Animation, Golden_Rows);
 
 // Caption calls go into the screen's log; a slide (a top, then the canvas repainted at once)
 // is written as one line from its first top to its last, each top followed by the repaint.
-class Stage_Log final : public Game_Over_Stage {
-public:
-    explicit Stage_Log(Recording_Screen& log) : log_(log) {}
-    void Set_Caption_Text(const std::string& text) override { log_.Log("caption " + text); }
+struct Stage_Log final : Game_Over_Stage {
+    Recording_Screen& log;
+    explicit Stage_Log(Recording_Screen& screen) : log(screen) {}
+    void Set_Caption_Text(const std::string& text) override { log.Log("caption " + text); }
     void Set_Caption_Tops(int caption, int shadow) override
     {
         const std::string tops = std::to_string(caption) + "/" + std::to_string(shadow);
-        std::vector<std::string>& c = log_.calls;
-        if (c.size() >= 2 && c.back() == "refresh_field" && c[c.size() - 2].starts_with("slide ")) {
-            c.pop_back();
-            c.back() = c.back().substr(0, c.back().find("..")) + ".." + tops;
-        } else {
-            log_.Log("slide " + tops + ".." + tops);
-        }
+        std::vector<std::string>& c = log.calls;
+        if (c.size() >= 2 && c.back() == "refresh_field" && c[c.size() - 2].starts_with("slide "))
+            c.pop_back(), c.back() = c.back().substr(0, c.back().find("..")) + ".." + tops;
+        else
+            log.Log("slide " + tops + ".." + tops);
     }
-    void Show_Caption() override { log_.Log("show_caption"); }
-    void Open_High_Score_Dialog() override { log_.Log("open_dialog mode " + std::to_string(Game_Mode)); }
-
-private:
-    Recording_Screen& log_;
+    void Show_Caption() override { log.Log("show_caption"); }
+    void Open_High_Score_Dialog() override { log.Log("open_dialog mode " + std::to_string(Game_Mode)); }
 };
 
 struct Ending_Row : Named_Row { int third, score; const char* golden; int mode_after; };
 
 const char* const Turn_And_Keel = R"(sound Over, digger 128,32, wait 6
-digger 128,48, wait 6
-digger 128,64, wait 6
-digger 128,80, wait 6
-digger 128,32, wait 6
-digger 128,48, wait 6
-digger 128,64, wait 6
-digger 128,80, wait 6
-digger 144,32, wait 6
-digger 144,48, wait 6
-digger 144,64, wait 6
-digger 144,80, wait 6
+digger 128,48..80, wait 6 ×3
+digger 128,32..80, wait 6 ×4
+digger 144,32..80, wait 6 ×4
 caption ゲームオーバー, slide -22/-21..-22/-21, show_caption, slide -21/-20..98/99, refresh_field
 )";
 const char* const Cheer_And_Leave = R"(sound Hight, digger 64,64, wait 6
-digger 80,64, wait 6
-digger 96,64, wait 6
-digger 112,64, wait 6
-digger 64,64, wait 6
-digger 80,64, wait 6
-digger 96,64, wait 6
-digger 112,64, wait 6
+digger 80..112,64, wait 6 ×3
+digger 64..112,64, wait 6 ×4
 caption ゲームオーバー, slide -22/-21..-22/-21, show_caption, slide -21/-20..98/99, refresh_field, digger 64,64, refresh_digger, wait 6
-digger 80,64, refresh_digger, wait 6
-digger 96,64, refresh_digger, wait 6
-digger 112,64, refresh_digger, wait 6
+digger 80..112,64, refresh_digger, wait 6 ×3
 move 64,12, wait 6
-refresh_digger, move 64,8, wait 6
-refresh_digger, move 64,4, wait 6
-refresh_digger, move 64,0, wait 6
-refresh_digger, move 64,-4, wait 6
-refresh_digger, move 64,-8, wait 6
-refresh_digger, move 64,-12, wait 6
-refresh_digger, move 64,-16, wait 6
+refresh_digger, move 64,8..-16, wait 6 ×7
 refresh_digger, open_dialog mode 2
 )";
 const Ending_Row Ending_Rows[] = {

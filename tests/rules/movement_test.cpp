@@ -18,12 +18,10 @@ struct Arrival_Row : Named_Row {
     int x; std::string row1, row2; int life, shovel, uses, score; Draws u; const char* after;
 };
 // The item of that code in column 6 over soil.
-Arrival_Row item(const char* name, char code, int life, int shovel, int uses, int score, Draws u,
-                 const char* after)
+Arrival_Row item(const char* name, char code, int life, int shovel, int uses, int score, Draws u, const char* after)
 {
-    std::string row1(15, Cell_Empty);
-    row1[5] = code;
-    return {{name}, 6, row1, Soil, life, shovel, uses, score, u, after};
+    return {{name}, 6, std::string(5, Cell_Empty) + code + std::string(9, Cell_Empty), Soil, life, shovel, uses, score,
+            u, after};
 }
 const Arrival_Row Item_Rows[] = {
     item("damage", Cell_Damage, 10, Normal, 0, 0, {}, "9 0/0 0 000000000000000 Dam"),
@@ -75,11 +73,9 @@ TEST_P(Arrival, ChangesTheGameAsItsRowSays)
     Move_Ivents(sequence);
     std::string after = std::to_string(Life) + " " + std::to_string(Shovel_Type) + "/" + std::to_string(Shovel_Uses) +
                         " " + std::to_string(Score_Table[Playing_Entry].Score) + " " + Map_Line[1] + " ";
-    for (const std::string& call : screen.calls) {
+    for (const std::string& call : screen.calls)
         if (call.starts_with("sound ") || call == "game_over")
-            after += std::string(after.back() == ' ' ? "" : " ") +
-                     (call == "game_over" ? "over" : call.substr(6));
-    }
+            after += std::string(after.back() == ' ' ? "" : " ") + (call == "game_over" ? "over" : call.substr(6));
     EXPECT_EQ(after, row.after);
 }
 INSTANTIATE_TABLE(Rules_Items, Arrival, Item_Rows);

@@ -6,8 +6,10 @@
 #include "rules/screen.h"
 
 #include <functional>
+#include <regex>
 #include <stdexcept>
 #include <string>
+#include <utility>
 #include <vector>
 
 class Recording_Screen : public Screen {
@@ -49,13 +51,44 @@ public:
             throw std::runtime_error("the rule never came to an end: " + line);
         calls.push_back(line);
     }
-    // The calls as text, one frame a line: a frame ends with its wait.
+    // The calls as text, one frame a line: a frame ends with its wait. Three or more frames in a
+    // row alike but for numbers that each move by the same step every frame are one line, with
+    // each moving number written first..last and the count after: "digger 64..112,64, wait 6 ×4".
     std::string Text() const
     {
+        static const std::regex number("-?[0-9]+");
+        std::vector<std::pair<std::string, std::vector<long>>> frames;  // with '#' for each number
+        std::string frame;
+        for (size_t c = 0; c < calls.size(); ++c) {
+            frame += (frame.empty() ? "" : ", ") + calls[c];
+            if (!calls[c].starts_with("wait ") && c + 1 < calls.size())
+                continue;
+            std::vector<long> values;
+            for (std::sregex_token_iterator m(frame.begin(), frame.end(), number), end; m != end; ++m)
+                values.push_back(std::stol(*m));
+            frames.emplace_back(std::regex_replace(frame, number, "#"), values), frame.clear();
+        }
         std::string text;
-        for (const std::string& call : calls)
-            text += call + (call.starts_with("wait ") ? "\n" : ", ");
-        return text.ends_with(", ") ? text.substr(0, text.size() - 2) + "\n" : text;
+        for (size_t i = 0, n = 1; i < frames.size(); i += n, n = 1) {
+            const auto& [words, a] = frames[i];
+            const auto steps_on = [&](size_t k) {  // as far from frame i as frame i + 1, k times over
+                const auto& [w, v] = frames[i + k];
+                for (size_t j = 0; w == words && j < a.size(); ++j)
+                    if (v[j] - a[j] != static_cast<long>(k) * (frames[i + 1].second[j] - a[j]))
+                        return false;
+                return w == words;
+            };
+            while (i + n < frames.size() && steps_on(n))
+                ++n;
+            n = n < 3 ? 1 : n;
+            for (size_t j = 0; char c : words) {
+                const long last = c == '#' ? frames[i + n - 1].second[j] : 0;
+                const std::string to = c == '#' && last != a[j] ? ".." + std::to_string(last) : "";
+                text += c == '#' ? std::to_string(a[j++]) + to : std::string(1, c);
+            }
+            text += n > 1 ? " ×" + std::to_string(n) + "\n" : "\n";
+        }
+        return text;
     }
 
 private:
