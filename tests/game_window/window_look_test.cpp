@@ -189,8 +189,8 @@ INSTANTIATE_TABLE(Table, Label_Text, Label_Rows);
 
 // A key pressed alone and let go, as the desktop delivers it to whatever holds the keyboard, with
 // its place on the keyboard (X11 key code): Game_Mode and Key_State after each, on the title look
-// or on the field in a game mode.
-enum Where { Title, Field };
+// or on the field (after a dialog closed by Esc, if so) in a game mode.
+enum Where { Title, Field, After_Dialog };
 struct Key_Row : Named_Row {
     Where where; int mode, key; quint32 place; const char* seen; Qt::KeyboardModifiers modifiers = {};
     bool repeat = false;
@@ -206,12 +206,15 @@ TEST_P(Desktop_Key, StartsAGameOrHoldsTheFlagOfTheKeyItIs)
     Game_Mode = row.mode, Key_State = "000";
     seen(window), window.Focus_Key_Picture();
     std::string state;
-    for (QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease}) {
-        QKeyEvent event(type, row.key, row.modifiers, row.place, 0, 0, {}, row.repeat);
+    const auto send = [&](QEvent::Type type, int key, quint32 place) {
+        QKeyEvent event(type, key, row.modifiers, place, 0, 0, {}, row.repeat);
         if (QWidget* holder = QApplication::focusWidget() ? QApplication::focusWidget() : QApplication::activeWindow())
             QCoreApplication::sendEvent(holder, &event), QCoreApplication::processEvents();
         state += std::to_string(Game_Mode) + ":" + Key_State + " ";
-    }
+    };
+    if (row.where == After_Dialog)
+        window.mnuH3_Click(), QCoreApplication::processEvents(), send(QEvent::KeyPress, Qt::Key_Escape, 9);
+    send(QEvent::KeyPress, row.key, row.place), send(QEvent::KeyRelease, row.key, row.place);
     Set_Random_Source(nullptr);
     EXPECT_EQ(state, row.seen);
 }
@@ -241,6 +244,7 @@ const Key_Row Key_Rows[] = {
     {"dvorak_semicolon_in_z_place", Field, Playing, Qt::Key_Semicolon, 52, Plays_On},
     {"space_in_play", Field, Playing, Qt::Key_Space, 65, Plays_On}, {"left", Field, Playing, Qt::Key_Left, 113, "1:010 1:000 "},
     {"z_repeat_with_alt", Field, Playing, Qt::Key_Z, 52, "1:100 1:100 ", Alt, true},
+    {"z_after_a_dialog", After_Dialog, Playing, Qt::Key_Z, 52, "1:000 1:100 1:000 "},
 };
 INSTANTIATE_TABLE(Keys, Desktop_Key, Key_Rows);
 }  // namespace
