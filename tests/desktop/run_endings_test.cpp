@@ -31,9 +31,10 @@ namespace {
 // Nothing_More: the player's last change (the sound switch, or the name dialog closed) and no end
 // at all, as a SIGKILL or a lost X server leaves the run; Nothing_Yet: not even that. Signal_Over_Message:
 // the sound switch saved, then the disk fills up, the end's save fails, and the signal comes while
-// its message is open.
+// its message is open. Switch_While_Locked: the switch waits unsaved while another copy holds the
+// lock, and reaches the disk once the lock is free, with no other change to prompt it.
 enum class How { Close_Box, Exit_Command, New_Game_Then_Close, Signal, Nothing_More, Nothing_Yet,
-                 Signal_Over_Message };
+                 Signal_Over_Message, Switch_While_Locked };
 enum class When { Playing, Ending, Name_Dialog, Version_Dialog, Built_Game, Second_Copy, Both_Files,
                   Read_Only_Folder, Unwritable_File, Folder_Of_That_Name, Lock_Held };
 // table: the names and scores of the saved file, best first; "sound" when its switch is on.
@@ -93,6 +94,12 @@ void end_run(Form1& window, const Ending& e)
         setrlimit(RLIMIT_FSIZE, &full);
         QTimer::singleShot(0, [&] { raise(e.signal); }), window.close();  // fires in the box's loop
         setrlimit(RLIMIT_FSIZE, &old_limit);
+    } else if (e.how == How::Switch_While_Locked) {
+        QLockFile lock(window.Settings_File + ".lock");
+        lock.tryLock(0), window.mnuO2->trigger(), QCoreApplication::processEvents();
+        EXPECT_EQ(saved_table(window.Settings_File), "not saved");
+        lock.unlock();
+        Live_Desktop::wait_until([&] { return QCoreApplication::processEvents(), saved_table(window.Settings_File) != "not saved"; });
     } else if (e.how == How::Nothing_Yet)
         return;
     else
@@ -216,6 +223,7 @@ const Ending Ending_Rows[] = {
     {"SigintWithNameDialog", Signal, When::Name_Dialog, SIGINT, Cat_First},
     {"SecondCopySavedMeanwhile", Signal, When::Second_Copy, SIGTERM, Me_First},
     {"SoundSwitchOnDiskWithNoEnd", How::Nothing_More, When::Playing, 0, "A 500 B 300 C 100 sound"},
+    {"SoundSwitchWaitsForAnotherCopysLock", How::Switch_While_Locked, When::Playing, 0, "A 500 B 300 C 100 sound"},
     {"NameOnDiskWithNoEnd", How::Nothing_More, When::Name_Dialog, 0, Cat_First},
     {"SigtermOverFailureMessage", How::Signal_Over_Message, When::Playing, SIGTERM, "A 500 B 300 C 100 sound"},
     {"ScoreOnDiskWithNameDialogOpen", How::Nothing_Yet, When::Name_Dialog, 0, Me_First},
@@ -227,28 +235,4 @@ const Ending Ending_Rows[] = {
 };
 INSTANTIATE_TABLE(, Run_Endings, Ending_Rows);
 
-// While another copy holds the lock the sound switch goes on playing, unsaved; the lock let go, the
-// next turn of the event loop saves it, without another change to prompt it.
-TEST(Run_Endings_Lock, AChangeWaitsForTheLockAndThenReachesTheDisk)
-{
-    QTemporaryDir scratch;
-    const QString file = scratch.filePath("Delvano.ini");
-    seed_file(file);
-    Reset_Module1();
-    Form1 window;
-    window.Settings_File = file;
-    bool sound = false;
-    Settings_Load(file, sound);
-    window.mnuO2->setChecked(false);
-    QLockFile lock(file + ".lock");
-    ASSERT_TRUE(lock.tryLock(0));
-    window.mnuO2->trigger();  // returns at once: nothing waits for the lock here
-    QCoreApplication::processEvents();
-    EXPECT_EQ(saved_table(file), "as seeded");
-    lock.unlock();
-    EXPECT_TRUE(Live_Desktop::wait_until([&] {
-        QCoreApplication::processEvents();
-        return saved_table(file) == "A 500 B 300 C 100 sound";
-    }));
-}
 }  // namespace

@@ -134,9 +134,9 @@ TEST_P(Settings_Load_File, TakesTheFileOrFallsBackToDefaults)
 INSTANTIATE_TABLE(Settings, Settings_Load_File, Load_Rows);
 
 // What a save finds where it writes, after the game saved ALICE 900, BOB 500, CAROL 100 there and
-// DAVE then scored 600: the result, how many files went aside; a refused or waiting save leaves the
+// DAVE then scored 600: the result, how many files went aside; a failed or waiting save leaves the
 // bytes alone and keeps the change. Each saves in the end, and a start reads DAVE among the three.
-enum class Found { Time_Moved, Dangling_Link, Link_To_Its_File, Aside_Refused, Locked_By_A_Live_Copy };
+enum class Found { Time_Moved, Dangling_Link, Link_To_Its_File, Aside_Refused, Locked_By_A_Live_Copy, Disk_Full };
 struct Save_Row : Named_Row { Found found; Save_Result result; int aside; };
 const Save_Row Save_Rows[] = {
     {"time_moved_is_no_news", Found::Time_Moved, Save_Result::Saved, 1},
@@ -144,6 +144,7 @@ const Save_Row Save_Rows[] = {
     {"link_to_its_file_followed", Found::Link_To_Its_File, Save_Result::Saved, 0},
     {"refused_aside_writes_nothing", Found::Aside_Refused, Save_Result::Failed, 0},
     {"lock_of_a_live_copy_waited_for", Found::Locked_By_A_Live_Copy, Save_Result::Waiting, 0},
+    {"full_disk_writes_nothing", Found::Disk_Full, Save_Result::Failed, 0},
 };
 class Settings_Save_Finds : public Settings, public testing::WithParamInterface<Save_Row> {};
 TEST_P(Settings_Save_Finds, KeepsEveryScoreAndWritesNothingThroughALink)
@@ -175,13 +176,21 @@ TEST_P(Settings_Save_Finds, KeepsEveryScoreAndWritesNothingThroughALink)
     file.close();
     const QByteArray before = On_Disk(name);
     Enter_High_Score();
+    rlimit old_limit{}, full{16, 16};  // every write past 16 bytes fails as on a full disk
+    getrlimit(RLIMIT_FSIZE, &old_limit), full.rlim_max = old_limit.rlim_max;
+    const auto old_handler = std::signal(SIGXFSZ, SIG_IGN);
+    setrlimit(RLIMIT_FSIZE, found == Found::Disk_Full ? &full : &old_limit);
     EXPECT_EQ(Settings_Save(path, true), GetParam().result);
+    setrlimit(RLIMIT_FSIZE, &old_limit), std::signal(SIGXFSZ, old_handler);
+    EXPECT_EQ(shown.size(), GetParam().result == Save_Result::Failed);  // the message, once
+    for (const auto& [text, icon] : shown)
+        EXPECT_EQ(text + QString::number(int(icon)), "ディスクにアクセスできなかったため\r設定及びスコアデータを保存できませんでした。3");
     if (GetParam().result != Save_Result::Saved)
         EXPECT_TRUE(On_Disk(name) == before && Unsaved_Score_Changes.size() == 1);
-    if (holder > 0) {  // gone: its lock is taken over at once
+    if (holder > 0)  // gone: its lock is taken over at once
         kill(holder, SIGKILL), waitpid(holder, nullptr, 0);
+    if (GetParam().result != Save_Result::Saved && found != Found::Aside_Refused)
         EXPECT_EQ(Settings_Save(path, true), Save_Result::Saved);
-    }
     EXPECT_EQ(QDir(dir.path()).entryList({"*.rejected-*"}, QDir::System | QDir::Files).size(), GetParam().aside);
     EXPECT_EQ(QFileInfo(path).isSymLink(), found == Found::Link_To_Its_File);
     EXPECT_FALSE(QFileInfo::exists(dir.filePath("ghost")));
@@ -233,14 +242,13 @@ TEST_F(Settings, AFileInBothPlacesJoinsOnlyWhatItAddsLater)
     qunsetenv("XDG_CONFIG_HOME");
 }
 
-TEST_F(Settings, ASaveWritesItsStampAndValuesAndAFailedSaveKeepsThem)
+TEST_F(Settings, ASaveWritesItsStampAndValues)
 {
     Set_Settings_Clock([] { return QDateTime(QDate(2024, 1, 5), QTime(9, 7, 59, 900)); });
     Wait_Value = {50, -3, 0, 7, 2147483647, -2147483647 - 1, 12};
     Score_Table = {Score_Entry{"ほり太", 1234}, {"say \"hi\"", -5}, {"", 0}, {"playing", 99}};
     ASSERT_EQ(Settings_Save(path, false), Save_Result::Saved);
-    const QByteArray saved = On_Disk();
-    EXPECT_EQ(saved, QByteArray("\"でるぼん Ver3.00 設定ファイル [2401050907]\"\r\n\"0\"\r\n50\r\n-3\r\n"
+    EXPECT_EQ(On_Disk(), QByteArray("\"でるぼん Ver3.00 設定ファイル [2401050907]\"\r\n\"0\"\r\n50\r\n-3\r\n"
                                 "0\r\n7\r\n2147483647\r\n-2147483648\r\n12\r\n\"ほり太\"\r\n1234\r\n"
                                 "\"say ＂hi＂\"\r\n-5\r\n\"\"\r\n0\r\n"));
     bool sound = true;
@@ -248,17 +256,6 @@ TEST_F(Settings, ASaveWritesItsStampAndValuesAndAFailedSaveKeepsThem)
     EXPECT_EQ(Game_State(sound),
               "50 -3 0 7 2147483647 -2147483648 12 | ほり太:1234 | say ＂hi＂:-5 | :0 | playing:99 | off");
     EXPECT_TRUE(shown.empty());
-    rlimit old_limit{}, tiny{16, 16};  // every write past 16 bytes fails as on a full disk
-    getrlimit(RLIMIT_FSIZE, &old_limit);
-    tiny.rlim_max = old_limit.rlim_max;
-    const auto old_handler = std::signal(SIGXFSZ, SIG_IGN);
-    setrlimit(RLIMIT_FSIZE, &tiny);
-    EXPECT_EQ(Settings_Save(path, true), Save_Result::Failed);  // the switch differs from the file's
-    setrlimit(RLIMIT_FSIZE, &old_limit), std::signal(SIGXFSZ, old_handler);
-    const decltype(shown) once = {
-        {"ディスクにアクセスできなかったため\r設定及びスコアデータを保存できませんでした。", Msg_Icon::Critical}};
-    EXPECT_EQ(shown, once);
-    EXPECT_EQ(On_Disk(), saved);
 }
 
 // What the system has, and what the player then meets: the viewer started, a message, or both.
