@@ -210,34 +210,25 @@ TEST_F(Settings, AFileInBothPlacesJoinsOnlyWhatItAddsLater)
     qputenv("XDG_CONFIG_HOME", dir.filePath("config").toUtf8());
     const QString app = dir.filePath("program/"), beside = app + "Delvano.ini";
     const QString config = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation) + "/Delvano.ini";
-    const auto as_root = [&](int minute, Score_Entry scored) {  // root's copy scores and saves
+    QDir().mkpath(app);
+    // At minute m root's copy scores (a name given) or the player's run starts, clears if asked,
+    // and saves; what the player's run then holds.
+    const auto run = [&](int minute, const char* scored, bool clear = false) {
         Set_Settings_Clock([minute] { return QDateTime(QDate(2024, 1, 5), QTime(9, minute)); });
         Settings_Memory_Now() = {};
-        bool sound = false;
-        Settings_Load(beside, sound);
-        Wait_Value.fill(minute);
-        Score_Table[Playing_Entry] = scored;
-        Enter_High_Score();
-        ASSERT_EQ(Settings_Save(beside, true), Save_Result::Saved);
-    };
-    const auto start_and_save = [&](int minute, bool clear) {  // the player's run
-        Set_Settings_Clock([minute] { return QDateTime(QDate(2024, 1, 5), QTime(9, minute)); });
-        Settings_Memory_Now() = {};
-        Score_Table[Playing_Entry] = {};
-        bool sound = false;
-        Settings_Load_Start(config, app, sound);
-        if (clear)
-            Clear_High_Scores();
-        EXPECT_EQ(Settings_Save(config, sound), Save_Result::Saved);
+        bool sound = true;
+        *scored ? Settings_Load(beside, sound) : Settings_Load_Start(config, app, sound);
+        Score_Table[Playing_Entry] = {scored, 280 + minute};
+        *scored ? (Wait_Value.fill(minute), Enter_High_Score()) : clear ? (Clear_High_Scores(), 0) : 0;
+        EXPECT_EQ(Settings_Save(*scored ? beside : config, sound), Save_Result::Saved);
         return Game_State(sound);
     };
-    QDir().mkpath(app);
-    as_root(1, {"ROOT", 287});
-    EXPECT_EQ(start_and_save(2, false), "1 1 1 1 1 1 1 | ROOT:287 | :0 | :0 | :0 | on");
-    EXPECT_EQ(start_and_save(3, true), "1 1 1 1 1 1 1 | :0 | :0 | :0 | :0 | on");
-    EXPECT_EQ(start_and_save(4, false), "1 1 1 1 1 1 1 | :0 | :0 | :0 | :0 | on");
-    as_root(5, {"NEW", 300});
-    EXPECT_EQ(start_and_save(6, false), "5 5 5 5 5 5 5 | NEW:300 | :0 | :0 | :0 | on");
+    run(1, "ROOT");
+    EXPECT_EQ(run(2, ""), "1 1 1 1 1 1 1 | ROOT:281 | :0 | :0 | :282 | on");
+    EXPECT_EQ(run(3, "", true), "1 1 1 1 1 1 1 | :0 | :0 | :0 | :283 | on");
+    EXPECT_EQ(run(4, ""), "1 1 1 1 1 1 1 | :0 | :0 | :0 | :284 | on");
+    run(5, "NEW");
+    EXPECT_EQ(run(6, ""), "5 5 5 5 5 5 5 | NEW:285 | :0 | :0 | :286 | on");
     EXPECT_EQ(On_Disk("program/Delvano.ini").count("ROOT"), 1);  // root's file only read
     qunsetenv("XDG_CONFIG_HOME");
 }
