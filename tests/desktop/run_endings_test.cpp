@@ -205,28 +205,26 @@ TEST_P(Run_Endings, SavedTableAndExitStatus)
 }
 
 constexpr How Close_Box = How::Close_Box, Exit_Command = How::Exit_Command, Signal = How::Signal;
+constexpr When Playing = When::Playing, Ending_Runs = When::Ending, Name_Dialog = When::Name_Dialog;
 constexpr const char *Seeded = "A 500 B 300 C 100", *Me_First = "me 600 A 500 B 300";
-constexpr const char* Cat_First = "ねこ 600 A 500 B 300";
+constexpr const char *Cat_First = "ねこ 600 A 500 B 300", *Sound_On = "A 500 B 300 C 100 sound";
 const Ending Ending_Rows[] = {
-    {"Sigterm", Signal, When::Built_Game, SIGTERM, Seeded},
-    {"Sighup", Signal, When::Built_Game, SIGHUP, Seeded},
+    {"Sigterm", Signal, When::Built_Game, SIGTERM, Seeded}, {"Sighup", Signal, When::Built_Game, SIGHUP, Seeded},
     {"Sigint", Signal, When::Built_Game, SIGINT, Seeded},
     {"SigtermFromReadOnlyFolder", Signal, When::Read_Only_Folder, SIGTERM, Seeded},
-    {"CloseBoxInPlay", Close_Box, When::Playing, 0, Seeded},
-    {"ExitCommandInPlay", Exit_Command, When::Playing, 0, Seeded},
-    {"SigtermInPlay", Signal, When::Playing, SIGTERM, Seeded},
-    {"CloseBoxInEnding", Close_Box, When::Ending, 0, Me_First},
-    {"ExitCommandInEnding", Exit_Command, When::Ending, 0, Me_First},
-    {"NewGameInEnding", How::New_Game_Then_Close, When::Ending, 0, Me_First},
-    {"SigtermInEnding", Signal, When::Ending, SIGTERM, Me_First},
-    {"CloseBoxWithNameDialog", Close_Box, When::Name_Dialog, 0, Cat_First},
-    {"SigintWithNameDialog", Signal, When::Name_Dialog, SIGINT, Cat_First},
+    {"CloseBoxInPlay", Close_Box, Playing, 0, Seeded}, {"ExitCommandInPlay", Exit_Command, Playing, 0, Seeded},
+    {"SigtermInPlay", Signal, Playing, SIGTERM, Seeded}, {"CloseBoxInEnding", Close_Box, Ending_Runs, 0, Me_First},
+    {"ExitCommandInEnding", Exit_Command, Ending_Runs, 0, Me_First},
+    {"NewGameInEnding", How::New_Game_Then_Close, Ending_Runs, 0, Me_First},
+    {"SigtermInEnding", Signal, Ending_Runs, SIGTERM, Me_First},
+    {"CloseBoxWithNameDialog", Close_Box, Name_Dialog, 0, Cat_First},
+    {"SigintWithNameDialog", Signal, Name_Dialog, SIGINT, Cat_First},
     {"SecondCopySavedMeanwhile", Signal, When::Second_Copy, SIGTERM, Me_First},
-    {"SoundSwitchOnDiskWithNoEnd", How::Nothing_More, When::Playing, 0, "A 500 B 300 C 100 sound"},
-    {"SoundSwitchWaitsForAnotherCopysLock", How::Switch_While_Locked, When::Playing, 0, "A 500 B 300 C 100 sound"},
-    {"NameOnDiskWithNoEnd", How::Nothing_More, When::Name_Dialog, 0, Cat_First},
-    {"SigtermOverFailureMessage", How::Signal_Over_Message, When::Playing, SIGTERM, "A 500 B 300 C 100 sound"},
-    {"ScoreOnDiskWithNameDialogOpen", How::Nothing_Yet, When::Name_Dialog, 0, Me_First},
+    {"SoundSwitchOnDiskWithNoEnd", How::Nothing_More, Playing, 0, Sound_On},
+    {"SoundSwitchWaitsForAnotherCopysLock", How::Switch_While_Locked, Playing, 0, Sound_On},
+    {"NameOnDiskWithNoEnd", How::Nothing_More, Name_Dialog, 0, Cat_First},
+    {"SigtermOverFailureMessage", How::Signal_Over_Message, Playing, SIGTERM, Sound_On},
+    {"ScoreOnDiskWithNameDialogOpen", How::Nothing_Yet, Name_Dialog, 0, Me_First},
     {"SigtermWithAFolderOfThatName", Signal, When::Folder_Of_That_Name, SIGTERM, Seeded},
     {"SigtermWhileAnotherCopyHoldsTheLock", Signal, When::Lock_Held, SIGTERM, "as seeded", 1},
     {"VersionDialogClosedFirst", Close_Box, When::Version_Dialog, 0, Cat_First},
@@ -234,5 +232,4 @@ const Ending Ending_Rows[] = {
     {"SigtermWithNewerConfigFile", Signal, When::Both_Files, SIGTERM, "Z 900 A 500 B 300"},
 };
 INSTANTIATE_TABLE(, Run_Endings, Ending_Rows);
-
 }  // namespace
