@@ -21,13 +21,11 @@ void expect_tiled(const QImage& shot, int x, int y)
         EXPECT_EQ(shot.pixel(p), sheet_cell(x, y).pixel(p.x() % 16, p.y() % 16)) << p.x() << "," << p.y();
 }
 
-// Against the table 500, 300, 100: what the dialog says, after some ticks the congratulation's
-// colour (invalid: the toolkit's own) and the left dancer, the name typed and the key closing the
-// dialog from the name box, the table afterwards.
+// Against the table 500, 300, 100: what the dialog says, after some ticks the congratulation's colour
+// (invalid: the toolkit's own) and the left dancer, the name typed, the key closing it, the table after.
 struct Score_Row : Named_Row {
-    int32_t score; const char* said; int ticks; QColor colour; int dancer_top, dancer_x;
-    const char *typed, *table; Qt::Key closing = Qt::Key_Return;
-};
+    int32_t score; const char* said; int ticks; QColor colour; int dancer_top, dancer_x; const char *typed, *table;
+    Qt::Key closing = Qt::Key_Return; };
 class High_Score : public testing::TestWithParam<Score_Row> {};
 TEST_P(High_Score, Place_Colour_And_Name)
 {
@@ -51,7 +49,7 @@ TEST_P(High_Score, Place_Colour_And_Name)
     const QString said =
         dialog->Label1[0]->text() + "|" + dialog->Label2[0]->text() + "|" + dialog->Label2[1]->text();
     EXPECT_EQ(said.toStdString(), row.said);
-    if (*row.typed)
+    if (*row.typed)  // over the name offered, selected
         dialog->Text1->insert(QString::fromUtf8(row.typed));
     QKeyEvent closing(QEvent::KeyPress, row.closing, Qt::NoModifier);
     QCoreApplication::sendEvent(dialog->Text1, &closing);
@@ -75,8 +73,8 @@ INSTANTIATE_TABLE(Table, High_Score, Score_Rows);
 
 using Positions = std::array<int32_t, Wait_Slot_Count>;
 const Positions Applied = {20, 6, 7, 8, 9, 10, 0};  // the sliders reach 20 at the right end
-// The sliders and the preview timers' intervals (ms) a drop-down entry loads; applied, a slider
-// moved a step to the right, then revert brings back what was applied, and close closes.
+// The sliders and preview timers' intervals (ms) a drop-down entry loads; applied, a slider moved a
+// step right, revert brings back what was applied; close closes.
 struct Preset_Row : Named_Row { int entry; Positions positions, intervals; };
 class Wait_Preset : public testing::TestWithParam<Preset_Row> {};
 TEST_P(Wait_Preset, Loads_Sliders_And_Preview_Speeds_That_Only_Apply_Keeps)

@@ -17,11 +17,9 @@
 
 namespace {
 const QPoint Play_Area(4, 6);
-// Every code, and "x", which is none, in every column somewhere; row r + 1 after a scroll. The
-// sheet column of each one's tile.
+// Every code, and "x", which is none (shown as empty space), in every column; row r + 1 after a scroll.
 int kind_at(int r, int c) { return (4 * r + 3 * c) % 11; }
 const char Code_Of[] = "0123456789x";
-int tile_of(int kind) { return kind % 10 * 16; }  // none shows empty space
 TEST(Play_Look, Cells_Show_The_Tile_Of_Their_Code_Through_A_Fall)
 {
     Form1 window;
@@ -32,21 +30,16 @@ TEST(Play_Look, Cells_Show_The_Tile_Of_Their_Code_Through_A_Fall)
     auto expect_field = [&](int first) {  // the map row seen at the top of the viewport
         const QImage shot = seen(*window.Client);
         for (int i = 0; i < 14 * 15; ++i) {
-            const QPoint at = Play_Area + QPoint(16 * (i % 15), 16 * (i / 15));
             const int kind = kind_at(i / 15 + first, i % 15);
-            if (i != 15 + 6)  // where the digger stands
-                EXPECT_EQ(differing(shot, at, sheet_cell(tile_of(kind), 96)), 0) << Code_Of[kind] << " at " << i;
+            const QImage cell = i == 15 + 6 ? sheet_cell(48, 32) : sheet_cell(kind % 10 * 16, 96);  // the digger
+            EXPECT_EQ(differing(shot, Play_Area + QPoint(16 * (i % 15), 16 * (i / 15)), cell), 0) << Code_Of[kind] << i;
         }
-        EXPECT_EQ(differing(shot, Play_Area + QPoint(96, 16), sheet_cell(48, 32)), 0);
     };
     fill_map(0);
-    window.Show_Play_Look();
-    window.Map_Paint(Map_Paint_Whole);
-    window.Paint_Digger(48, 32);
-    window.Move_Digger(96, 16);
+    window.Show_Play_Look(), window.Map_Paint(Map_Paint_Whole);
+    window.Paint_Digger(48, 32), window.Move_Digger(96, 16);
     fill_map(1);  // the map scrolls, the canvas follows and rests
-    window.Map_Paint(Map_Paint_Scrolled);
-    window.Set_Field_Top(0);
+    window.Map_Paint(Map_Paint_Scrolled), window.Set_Field_Top(0);
     expect_field(1);
     window.Set_Field_Top(-16);  // the next fall shows the new bottom row
     expect_field(2);
@@ -54,26 +47,6 @@ TEST(Play_Look, Cells_Show_The_Tile_Of_Their_Code_Through_A_Fall)
 
 // Texts: score, life, uses, shovel; icons: hearts then clovers, places 0..6 of each line.
 struct Panel_Row : Named_Row { int32_t life, type, uses, score; const char *texts, *icons; };
-// Each place shows a heart or a clover laid over the background exactly there (the white
-// silhouette ORed in, the coloured shape ANDed), the bare background, or something else.
-std::string icons_seen(const QImage& shot)
-{
-    const QImage back = shipped("background"), sheet = shipped("sheet");
-    std::string places;
-    for (int k = 0; k < 28; ++k) {
-        const QRect place(299 + 7 * (k % 7), 27 + 7 * (k / 7) + 6 * (k / 14), 7, 6);
-        places += std::string(k % 7 || !k ? "" : "|") + '?';
-        for (auto [mark, sx] : {std::pair('H', 128), {'C', 135}, {'.', -1}}) {
-            QImage icon = back.copy(place);
-            for (int i = 0; sx >= 0 && i < 42; ++i) {
-                const int x = i % 7, y = i / 7;
-                icon.setPixel(x, y, (icon.pixel(x, y) | sheet.pixel(sx + x, 6 + y)) & sheet.pixel(sx + x, y));
-            }
-            places.back() = differing(shot, place.topLeft(), icon) == 0 ? mark : places.back();
-        }
-    }
-    return places;
-}
 class Status_Panel : public testing::TestWithParam<Panel_Row> {};
 TEST_P(Status_Panel, Shows_The_Row_Beside_The_Title)
 {
@@ -90,9 +63,22 @@ TEST_P(Status_Panel, Shows_The_Row_Beside_The_Title)
     for (QLabel* label : window.Label1)
         texts += label->text().toStdString() + "|";
     EXPECT_EQ(texts, row.texts + std::string("|１２３４５６７|ほりこ|５６||０|Ｚ|"));
-    const QImage shot = seen(*window.Client);
-    EXPECT_EQ(icons_seen(shot), row.icons);
+    const QImage shot = seen(*window.Client), back = shipped("background"), sheet = shipped("sheet");
     EXPECT_EQ(differing(shot, Play_Area, shipped("title")), 0);
+    // Each place shows a heart or a clover laid over the background exactly there (the white
+    // silhouette ORed in, the coloured shape ANDed), the bare background, or something else.
+    std::string places;
+    for (int k = 0; k < 28; ++k) {
+        const QRect place(299 + 7 * (k % 7), 27 + 7 * (k / 7) + 6 * (k / 14), 7, 6);
+        places += std::string(k % 7 || !k ? "" : "|") + '?';
+        for (auto [mark, sx] : {std::pair('H', 128), {'C', 135}, {'.', -1}}) {
+            QImage icon = back.copy(place);
+            for (int i = 0, x = 0, y = 0; sx >= 0 && i < 42; x = ++i % 7, y = i / 7)
+                icon.setPixel(x, y, (icon.pixel(x, y) | sheet.pixel(sx + x, 6 + y)) & sheet.pixel(sx + x, y));
+            places.back() = differing(shot, place.topLeft(), icon) == 0 ? mark : places.back();
+        }
+    }
+    EXPECT_EQ(places, row.icons);
 }
 const Panel_Row Panel_Rows[] = {
     {"none", 0, Shovel_Normal, 0, 0, "０|０|－|ノーマルスコップ", ".......|.......|.......|......."},
@@ -105,9 +91,7 @@ INSTANTIATE_TABLE(Table, Status_Panel, Panel_Rows);
 
 // Picture7 and Picture8 (sx < 0: unseen), the logo plate's top (99: unseen), white text.
 struct Sprite { int left, top, sx, sy; bool mirrored = false; };
-struct Banner_Row : Named_Row {
-    double u; int ticks, interval; Sprite digger, other; int plate_top; QRect text;
-};
+struct Banner_Row : Named_Row { double u; int ticks, interval; Sprite digger, other; int plate_top; QRect text; };
 class Banner : public testing::TestWithParam<Banner_Row> {};
 TEST_P(Banner, Shows_At_The_Tick)
 {
@@ -163,19 +147,17 @@ QImage client_of(Window window)
     return dialog->close(), shot;
 }
 class Label_Text : public testing::TestWithParam<Label_Row> {};
+constexpr Window Game = Window::Game, Version = Window::Version;
 TEST_P(Label_Text, StandsWhereTheLayoutPutsItAtItsHeight)
 {
     const Label_Row& row = GetParam();
-    const QImage shot = client_of(row.window);
-    const QImage tile = sheet_cell(row.texture.x(), row.texture.y());
+    const QImage shot = client_of(row.window), tile = sheet_cell(row.texture.x(), row.texture.y());
     const auto is_text = [&](int x, int y) {
-        if (row.window == Window::Game)
-            return is_ink(shot.pixelColor(x, y), White);
-        return shot.pixel(x, y) != tile.pixel(x % 16, y % 16);
+        return row.window == Game ? is_ink(shot.pixelColor(x, y), White)
+                                  : shot.pixel(x, y) != tile.pixel(x % 16, y % 16);
     };
     EXPECT_EQ(ink_box(row.area, is_text), row.glyphs);
 }
-constexpr Window Game = Window::Game, Version = Window::Version;
 const Label_Row Label_Rows[] = {
     {"score_13", Game, {300, 7, 63, 13}, {340, 9, 22, 9}}, {"life_count_13", Game, {353, 27, 17, 13}, {364, 29, 6, 9}},
     {"shovel_name_13", Game, {252, 64, 116, 13}, {253, 65, 72, 10}},
@@ -187,14 +169,11 @@ const Label_Row Label_Rows[] = {
 };
 INSTANTIATE_TABLE(Table, Label_Text, Label_Rows);
 
-// A key pressed alone and let go, as the desktop delivers it to whatever holds the keyboard, with
-// its place on the keyboard (X11 key code): Game_Mode and Key_State after each, on the title look
-// or on the field (after a dialog closed by Esc, if so) in a game mode.
+// A key pressed alone and let go as the desktop delivers it to what holds the keyboard, with its X11 key
+// code: Game_Mode and Key_State after each, on the title look or the field (after an Esc-closed dialog).
 enum Where { Title, Field, After_Dialog };
-struct Key_Row : Named_Row {
-    Where where; int mode, key; quint32 place; const char* seen; Qt::KeyboardModifiers modifiers = {};
-    bool repeat = false;
-};
+struct Key_Row : Named_Row { Where where; int mode, key; quint32 place; const char* seen;
+    Qt::KeyboardModifiers modifiers = {}; bool repeat = false; };
 class Desktop_Key : public testing::TestWithParam<Key_Row> {};
 TEST_P(Desktop_Key, StartsAGameOrHoldsTheFlagOfTheKeyItIs)
 {
@@ -219,8 +198,8 @@ TEST_P(Desktop_Key, StartsAGameOrHoldsTheFlagOfTheKeyItIs)
     EXPECT_EQ(state, row.seen);
 }
 constexpr int Idle = Mode_Idle, Playing = Mode_Playing, Ending = Mode_Game_Over, Named = Mode_High_Score_Closed;
-constexpr const char *Starts = "1:000 1:000 ", *Nothing = "0:000 0:000 ", *Digs = "1:100 1:000 ";
-constexpr const char* Plays_On = "1:000 1:000 ";
+constexpr const char *Starts = "1:000 1:000 ", *Plays_On = Starts, *Nothing = "0:000 0:000 ";
+constexpr const char* Digs = "1:100 1:000 ";
 constexpr auto Shift = Qt::ShiftModifier, Alt = Qt::AltModifier;
 const Key_Row Key_Rows[] = {
     // Any key of its own starts a game: on the title look in any mode, on the field after a game.

@@ -15,9 +15,8 @@
 // entry: the held keys, or "arrive" for the events where the digger stands. A special shovel
 // starts with its last use. Afterwards: rows 0 to 3 and 13 to 15, the score, "shovel/uses".
 struct Golden_Row : Named_Row {
-    const char* entry; int x, dir, shovel; const char* map; Draws u; const char *golden, *rows_after;
-    int score_after; const char* shovel_after = "0/0";
-};
+    const char* entry; int x, dir, shovel; const char* map; Draws u; const char *golden, *rows_after; int score_after;
+    const char* shovel_after = "0/0"; };
 const Golden_Row Golden_Rows[] = {
     {"dig_with_the_last_use_of_the_large_shovel_facing_left", "100", 8, Facing_Left, Shovel_Large,
      "000000000000000\n111111101111111\n111111111111111", {Low(10, 100), Low(50, 100)},
@@ -57,7 +56,6 @@ digger 48,0, tile 32,16 <- 0,96 copy, tile 64,16 <- 0,96 copy, states
 )", "000011111111111 110001111111111 111111111111111 000000000000000 000000000000000 "
      "111111111111111 111111111111111", 2, "2/19"},
 };
-
 class Animation : public testing::TestWithParam<Golden_Row> {};
 TEST_P(Animation, MatchesItsGoldenText)
 {
@@ -66,10 +64,9 @@ TEST_P(Animation, MatchesItsGoldenText)
     Shovel_Type = row.shovel, Shovel_Uses = row.shovel == Shovel_Normal ? 0 : 1;
     Scripted_Source random(row.u);
     Recording_Screen screen;
-    const std::string entry = row.entry;
-    Key_State = entry.size() == 3 ? entry : "000";
+    Key_State = std::string(row.entry) == "arrive" ? "000" : row.entry;
     Sequence sequence(screen);
-    if (entry == "arrive")
+    if (Key_State == "000")
         Move_Ivents(sequence);
     else
         Char_At(Key_State, Key_Dig) == '1' ? Dig_Action(screen) : Walk_Action(screen);
@@ -85,21 +82,19 @@ INSTANTIATE_TABLE(Rules, Animation, Golden_Rows);
 
 // Caption calls go into the screen's log; a slide (a top, then the canvas repainted at once)
 // is written as one line from its first top to its last, each top followed by the repaint.
-struct Stage_Log final : Game_Over_Stage {
-    Recording_Screen& log;
-    explicit Stage_Log(Recording_Screen& screen) : log(screen) {}
-    void Set_Caption_Text(const std::string& text) override { log.Log("caption " + text); }
+struct Stage_Log final : Recording_Screen, Game_Over_Stage {
+    void Set_Caption_Text(const std::string& text) override { Log("caption " + text); }
     void Set_Caption_Tops(int caption, int shadow) override
     {
         const std::string tops = std::to_string(caption) + "/" + std::to_string(shadow);
-        std::vector<std::string>& c = log.calls;
+        std::vector<std::string>& c = calls;
         if (c.size() >= 2 && c.back() == "refresh_field" && c[c.size() - 2].starts_with("slide "))
             c.pop_back(), c.back() = c.back().substr(0, c.back().find("..")) + ".." + tops;
         else
-            log.Log("slide " + tops + ".." + tops);
+            Log("slide " + tops + ".." + tops);
     }
-    void Show_Caption() override { log.Log("show_caption"); }
-    void Open_High_Score_Dialog() override { log.Log("open_dialog mode " + std::to_string(Game_Mode)); }
+    void Show_Caption() override { Log("show_caption"); }
+    void Open_High_Score_Dialog() override { Log("open_dialog mode " + std::to_string(Game_Mode)); }
 };
 
 struct Ending_Row : Named_Row { int third, score; const char* golden; int mode_after; };
@@ -124,7 +119,6 @@ const Ending_Row Ending_Rows[] = {
     {"empty_table_and_no_score", 0, 0, Turn_And_Keel, Mode_Idle},
     {"one_above_the_third_place", 40, 41, Cheer_And_Leave, Mode_Game_Over},
 };
-
 class Game_Over_Ending : public testing::TestWithParam<Ending_Row> {};
 TEST_P(Game_Over_Ending, PlaysItsWholeSequence)
 {
@@ -132,11 +126,10 @@ TEST_P(Game_Over_Ending, PlaysItsWholeSequence)
     Reset_Module1();
     Game_Mode = Mode_Playing, Digger_X = 5;
     Score_Table = {Score_Entry{"", 90}, {"", 60}, {"", row.third}, {"", row.score}};  // 3: playing
-    Recording_Screen screen;
+    Stage_Log screen;  // the caption's calls in the same log
     std::string modes_in_waits;
     screen.on_wait = [&](int, int) { modes_in_waits += std::to_string(Game_Mode); };
-    Stage_Log stage(screen);
-    Game_Over_Sequence(screen, stage);
+    Game_Over_Sequence(screen, screen);
     EXPECT_EQ(screen.Text(), row.golden);
     EXPECT_EQ(modes_in_waits, std::string(static_cast<size_t>(screen.waits), '2'));
     EXPECT_EQ(Game_Mode, row.mode_after);

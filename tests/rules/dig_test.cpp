@@ -37,16 +37,13 @@ const Draw_Row Draw_Rows[] = {
     {"initial_item_code_then_column", Initial, Columns(Low(0, 30)) + Draws{Low(0, 50), 0.9, 0.1}, "191111111111111"},
     {"bottom_column_ranges", Bottom, Column_Edges(40) + Draws{Low(1, 50), Low(1, 100)}, "002233445511012"},
     {"bottom_shovel_and_special", Bottom,
-     Columns(Low(0, 40)) + Draws{High(0, 50), Low(0, 3), Low(0, 15), Low(0, 100), High(14, 15)},
-     "700000000000006"},
+     Columns(Low(0, 40)) + Draws{High(0, 50), Low(0, 3), Low(0, 15), Low(0, 100), High(14, 15)}, "700000000000006"},
     {"bottom_last_shovel_last_column", Bottom,
-     Columns(High(39, 40)) + Draws{Low(0, 50), High(2, 3), High(14, 15), High(1, 100)},
-     "111111111111119"},
+     Columns(High(39, 40)) + Draws{Low(0, 50), High(2, 3), High(14, 15), High(1, 100)}, "111111111111119"},
     {"bottom_special_alone", Bottom, Columns(Low(30, 40)) + Draws{Low(1, 50), High(0, 100), Low(7, 15)},
      "111111161111111"},
     {"bottom_special_over_the_shovel", Bottom,
-     Columns(Low(0, 40)) + Draws{Low(0, 50), Low(1, 3), Low(7, 15), Low(0, 100), High(7, 15)},
-     "000000060000000"},
+     Columns(Low(0, 40)) + Draws{Low(0, 50), Low(1, 3), Low(7, 15), Low(0, 100), High(7, 15)}, "000000060000000"},
     {"bottom_shovel_code_then_column", Bottom, Columns(Low(0, 40)) + Draws{Low(0, 50), 0.9, 0.1, Low(1, 100)},
      "090000000000000"},
     // Facing right a large shovel digs two cells: one draw at each end of a range.
@@ -57,7 +54,6 @@ const Draw_Row Draw_Rows[] = {
     {"dig_in_position_order", Dig, {Low(1, 100), High(2, 3), Low(0, 100)}, "09000006", Large},
     {"dig_shovel_kind_right_after_its_draw", Dig, {Low(12, 100), Low(2, 100), Low(0, 3)}, "30700000", Power, L},
 };
-
 class Random_Draws : public testing::TestWithParam<Draw_Row> {};
 TEST_P(Random_Draws, GiveWhatTheirRangesSay)
 {
@@ -68,14 +64,11 @@ TEST_P(Random_Draws, GiveWhatTheirRangesSay)
     Scripted_Source random(row.u);
     if (row.drawn == Dig)
         Dig_Judge();
-    const std::string drawn =
-        row.drawn == Initial ? Initial_Row() : row.drawn == Bottom ? Bottom_Row() : Dig_Codes;
-    EXPECT_EQ(drawn, row.result);
+    EXPECT_EQ(row.drawn == Initial ? Initial_Row() : row.drawn == Bottom ? Bottom_Row() : Dig_Codes, row.result);
 }
 INSTANTIATE_TABLE(Rules, Random_Draws, Draw_Rows);
 
-// Dig_Mask facing left and facing right; rows 2 and 3 under an open row 1 where not soil all
-// around.
+// Dig_Mask facing left and facing right; rows 2 and 3 under an open row 1 where not soil all around.
 struct Mask_Row : Named_Row { int shovel, x; const char *left, *right, *deep = nullptr; };
 const Mask_Row Mask_Rows[] = {
     {"normal_1", Normal, 1, "00000000", "01000000"}, {"normal_2", Normal, 2, "10000000", "01000000"},
@@ -92,7 +85,6 @@ const Mask_Row Mask_Rows[] = {
     {"long_behind_gold", Long, 8, "00001000", "00000100", "111111313111111\n111111111111111"},
     {"large_nothing_level", Large, 8, "10000000", "01000000", "111111111111111\n111111111111111"},
 };
-
 class Dig_Reach : public testing::TestWithParam<Mask_Row> {};
 TEST_P(Dig_Reach, TakesTheSoilCellsTheShovelReaches)
 {

@@ -8,20 +8,17 @@
 #include <gtest/gtest.h>
 
 namespace {
-const char* const Soil = "111111111111111";
-const char* const Open = "000000000000000";
+const char *const Soil = "111111111111111", *const Open = "000000000000000";
 constexpr int Normal = Shovel_Normal, Power = Shovel_Power, Long = Shovel_Long, Large = Shovel_Large;
 
 // Arriving in column x of row 1 over row 2 (row 3 soil), with life, shovel, uses and score;
 // after: life, shovel/uses, score, row 1 and the sounds played.
 struct Arrival_Row : Named_Row {
-    int x; std::string row1, row2; int life, shovel, uses, score; Draws u; const char* after;
-};
+    int x; std::string row1, row2; int life, shovel, uses, score; Draws u; const char* after; };
 // The item of that code in column 6 over soil.
 Arrival_Row item(const char* name, char code, int life, int shovel, int uses, int score, Draws u, const char* after)
 {
-    return {{name}, 6, std::string(5, Cell_Empty) + code + std::string(9, Cell_Empty), Soil, life, shovel, uses, score,
-            u, after};
+    return {{name}, 6, std::string(Open).replace(5, 1, 1, code), Soil, life, shovel, uses, score, u, after};
 }
 const Arrival_Row Item_Rows[] = {
     item("damage", Cell_Damage, 10, Normal, 0, 0, {}, "9 0/0 0 000000000000000 Dam"),
@@ -59,14 +56,12 @@ const Arrival_Row Squeeze_Rows[] = {
     squeeze("power_shovel_squeezed", 8, "111111101111111", "9 2/5 1 111111000111111 Out", Power, 5),
     squeeze("last_life", 8, "111111101111111", "0 0/0 1 111111000111111 Out over", Normal, 0, 1),
 };
-
 class Arrival : public testing::TestWithParam<Arrival_Row> {};
 TEST_P(Arrival, ChangesTheGameAsItsRowSays)
 {
     const Arrival_Row& row = GetParam();
     Playing_At(row.x, Facing_Right, std::string(Open) + "\n" + row.row1 + "\n" + row.row2 + "\n" + Soil);
-    Life = row.life, Shovel_Type = row.shovel, Shovel_Uses = row.uses;
-    Score_Table[Playing_Entry].Score = row.score;
+    Life = row.life, Shovel_Type = row.shovel, Shovel_Uses = row.uses, Score_Table[Playing_Entry].Score = row.score;
     Scripted_Source random(row.u);
     Recording_Screen screen;
     Sequence sequence(screen);
@@ -91,7 +86,6 @@ const Transform_Row Transform_Rows[] = {
     {"items_to_gold", Low(4, 6), "000000000000003 000003000000000 111111111111111 133333333000000 300000000000001"},
     {"items_to_life", High(5, 6), "000000000000004 000004000000000 111111111111111 144444444000000 400000000000001"},
 };
-
 class Special_Item : public testing::TestWithParam<Transform_Row> {};
 TEST_P(Special_Item, TransformsEveryRowOfTheMap)
 {

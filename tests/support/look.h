@@ -45,19 +45,12 @@ inline int differing(const QImage& shot, QPoint at, const QImage& picture)
 // strokes on a coloured tile come out) at half its brightness or more.
 inline bool is_ink(QColor c, QColor colour)
 {
-    if (2 * c.value() < colour.value())
-        return false;
-    if (colour.hsvHue() < 0)
-        return c.hsvSaturation() < 64;
-    return std::abs(c.hsvHue() - colour.hsvHue()) < 3 &&
-           std::abs(c.hsvSaturation() - colour.hsvSaturation()) < 8;
+    const bool white = colour.hsvHue() < 0, hue = std::abs(c.hsvHue() - colour.hsvHue()) < 3;
+    return 2 * c.value() >= colour.value() &&
+           (white ? c.hsvSaturation() < 64 : hue && std::abs(c.hsvSaturation() - colour.hsvSaturation()) < 8);
 }
 
-inline void PrintTo(const QRect& r, std::ostream* os)
-{
-    *os << "{" << r.x() << ", " << r.y() << ", " << r.width() << ", " << r.height() << "}";
-}
-
+inline void PrintTo(QRect r, std::ostream* o) { *o << r.x() << ',' << r.y() << ' ' << r.width() << 'x' << r.height(); }
 // The smallest rectangle holding every pixel within the area that is_drawn(x, y) marks: where a
 // label's glyphs stand and how tall they are.
 template <class Predicate>

@@ -1,6 +1,5 @@
-// A Screen that writes every call down as one short line ("digger 112,32", "tile 32,32 <- 96,96 and",
-// "wait 2", "sound Dig", ...), so a test compares the whole sequence a rule produced. A rule that
-// runs on far past any animation of the game is stopped at once with an exception.
+// A Screen that writes every call down as one short line ("digger 112,32", "wait 2", "sound Dig", ...), so a
+// test compares a rule's whole sequence; a rule running far past any animation is stopped with an exception.
 #pragma once
 
 #include "rules/screen.h"
@@ -19,6 +18,7 @@ public:
     int waits = 0;
     // Inside every wait: its number (the first is 1) and slot. A test overtakes a sequence here.
     std::function<void(int number, int slot)> on_wait;
+    static std::string Xy(int x, int y) { return std::to_string(x) + "," + std::to_string(y); }
 
     void Paint_Digger(int x, int y) override { Log("digger " + Xy(x, y)); }
     void Move_Digger(int left, int top) override { Log("move " + Xy(left, top)); }
@@ -51,9 +51,8 @@ public:
             throw std::runtime_error("the rule never came to an end: " + line);
         calls.push_back(line);
     }
-    // The calls as text, one frame a line: a frame ends with its wait. Three or more frames in a
-    // row alike but for numbers that each move by the same step every frame are one line, with
-    // each moving number written first..last and the count after: "digger 64..112,64, wait 6 ×4".
+    // One frame a line (a frame ends with its wait). Three or more frames alike but for numbers moving by
+    // a fixed step each are one line, each moving number first..last, then the count: "digger 64..112,64, wait 6 ×4".
     std::string Text() const
     {
         static const std::regex number("-?[0-9]+");
@@ -90,7 +89,4 @@ public:
         }
         return text;
     }
-
-private:
-    static std::string Xy(int x, int y) { return std::to_string(x) + "," + std::to_string(y); }
 };

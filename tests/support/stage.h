@@ -1,6 +1,5 @@
-// A game under way on a stage written as text, and the random source replaced by a script of u
-// values. Drawing more than the script holds stops the rule at once with an exception; drawing
-// fewer fails the test as the source goes.
+// A game under way on a stage written as text, and the random source replaced by a script of u values:
+// drawing more than it holds stops the rule at once with an exception, fewer fails the test.
 #pragma once
 
 #include "state/module1.h"
@@ -37,15 +36,13 @@ inline Draws Soil_Bottom_Row() { return Columns(Low(30, 40)) + Draws{Low(1, 50),
 
 struct Scripted_Source {
     std::deque<double> script;
-
     explicit Scripted_Source(const Draws& draws) : script(draws.begin(), draws.end())
     {
         Set_Random_Source([this] {
             if (script.empty())
                 throw std::runtime_error("a rule drew more random numbers than were scripted");
             const double u = script.front();
-            script.pop_front();
-            return u;
+            return script.pop_front(), u;
         });
     }
     ~Scripted_Source()

@@ -1,6 +1,5 @@
-// Table tests: every row type derives from Named_Row and gives its name first. The name names the
-// row's test, so ctest names stay stable, and is what a failure prints; GoogleTest refuses a name
-// that is not letters, digits and underscores.
+// Every row type derives from Named_Row and gives its name first: it names the row's test, so ctest
+// names stay stable, and a failure prints it. GoogleTest takes only letters, digits and underscores.
 #pragma once
 
 #include <gtest/gtest.h>
