@@ -1,7 +1,5 @@
-// The built program: what the README promises of `cmake --install` and `cpack -G DEB`, validated
-// (the effects installed are plain 16-bit PCM, audible and not too short, the icons at their
-// sizes), the game on a real desktop at its scales, quit with an effect still sounding, and the
-// scripts that install what is missing, build and play, run as a player would.
+// The built program: what `cmake --install` and `cpack -G DEB` hold, validated; the game on a real
+// desktop at its scales; and the scripts that install what is missing, build and play, as a player runs them.
 #include "desktop/live_desktop.h"
 #include "shell/settings_file.h"
 #include "state/module1.h"
@@ -52,8 +50,7 @@ TEST(Install, Tree_And_Package_Hold_What_The_Readme_Promises)
     ASSERT_EQ(run(DELVANO_CMAKE, {"--install", DELVANO_BUILD_DIR, "--prefix", prefix.path()}).find("0:"), 0);
     ASSERT_EQ(run(DELVANO_CPACK, {"-G", "DEB", "-B", out.path(), "--config",
                                   DELVANO_BUILD_DIR "/CPackConfig.cmake"}).find("0:"), 0);
-    const QString id = "io.github.delvano.Delvano";
-    const QString deb = out.filePath(QDir(out.path()).entryList({"*.deb"}).value(0));
+    const QString id = "io.github.delvano.Delvano", deb = out.filePath(QDir(out.path()).entryList({"*.deb"}).value(0));
     QStringList files = {"bin/delvano", "lib/delvano/delvano", "lib/delvano/Readme.txt",
                          "share/applications/" + id + ".desktop", "share/metainfo/" + id + ".metainfo.xml"};
     for (QString effect : {"Dam", "Dig", "Stone", "Gold", "Life", "Special", "Schop", "Hight", "Over", "Out"})
@@ -87,10 +84,8 @@ QImage grab(const QString& display, xcb_window_t window)
     free(got), free(g), xcb_disconnect(x);
     return image;
 }
-// The built game on a desktop whose scale reaches it as desktops publish theirs (Xft.dpi), or as
-// the player's QT_SCALE_FACTOR, as the menu entry's larger sizes set it: the window's width, the
-// title picture with each of its pixels a square of whole screen pixels; then a quit while an
-// effect still sounds.
+// A desktop's scale reaches the game as desktops publish theirs (Xft.dpi), or as the menu entry's larger
+// sizes set QT_SCALE_FACTOR: each pixel of the title a square of whole screen pixels.
 struct Scale_Row : Named_Row { int dpi; const char* factor; int width, pixel; };
 class Built_Game : public testing::TestWithParam<Scale_Row> {};
 TEST_P(Built_Game, DrawsItsArtAtAWholeScaleAndQuitsCleanlyWhileAnEffectSounds)
@@ -102,15 +97,12 @@ TEST_P(Built_Game, DrawsItsArtAtAWholeScaleAndQuitsCleanlyWhileAnEffectSounds)
                           QStringLiteral("Xft.dpi:\t%1\n").arg(row.dpi)});
     Reset_Module1(), Wait_Value.fill(0);
     ASSERT_EQ(Settings_Save(desktop.program_dir() + "/Delvano.ini", true), Save_Result::Saved);
-    row.factor ? qputenv("QT_SCALE_FACTOR", row.factor) : qunsetenv("QT_SCALE_FACTOR");
-    const bool started = desktop.start_game();
-    qunsetenv("QT_SCALE_FACTOR");
-    ASSERT_TRUE(started);
-    const QString window = desktop.run("xdotool", {"search", "--onlyvisible", "--name", "^でるぼん$"});
+    const QString window = desktop.start_game(row.factor);
+    ASSERT_NE(window, "");
     const int s = row.pixel;
     QImage shot;
     EXPECT_TRUE(Live_Desktop::wait_until([&] {  // the window shows a moment before its first paint
-        shot = grab(desktop.environment().value("DISPLAY"), window.trimmed().toUInt());
+        shot = grab(desktop.environment().value("DISPLAY"), window.toUInt());
         const QRect play_area(4 * s, shot.height() - 228 * s, 240 * s, 224 * s);
         return shot.rect().contains(play_area) && shot.copy(play_area) == shipped("title").scaled(play_area.size());
     }));
@@ -130,9 +122,8 @@ const Scale_Row Scale_Rows[] = {
     {"at_175_percent", 168, nullptr, 750, 2}, {"twice_the_size_from_the_menu", 96, "2", 750, 2},
 };
 INSTANTIATE_TABLE(Scaled, Built_Game, Scale_Rows);
-
-// The scripts' package step with fakes on the path that say what they were asked: apt-get, sudo
-// (going on as root) and id (who runs the step); no sudo is found but the fake, where there is one.
+// The scripts' package step with fakes on the path that say what they were asked: apt-get, sudo (going
+// on as root) and id (who runs the step); no sudo is found but the fake, where there is one.
 struct Package_Step : Named_Row { const char *uid, *sudo, *packages, *transcript; };
 struct Package_Steps : testing::TestWithParam<Package_Step> {};
 TEST_P(Package_Steps, InstallExactlyWhatIsMissingWithNoMorePrivilegeThanThat)
@@ -159,16 +150,12 @@ const Package_Step Package_Step_Rows[] = {
     {"with_nothing_missing", "1000", SUDO, "bash dpkg", "0:"},
 };
 INSTANTIATE_TABLE(Four, Package_Steps, Package_Step_Rows);
-
-// The real run-game.sh, run by an unprivileged user with everything installed, in a copy of this
-// checkout that is theirs: it asks no sudo, and the game it starts runs and saves as them. The
-// copy shows at the checkout's own path, in a mount namespace of its own, so that the build
-// folder copied with it is up to date and the script has nothing to compile.
+// The real run-game.sh, run by an unprivileged user in a copy of this checkout that is theirs, shown at the
+// checkout's path (its build up to date, nothing to compile): it asks no sudo; the game runs and saves as them.
 TEST(Run_Game, AsAnUnprivilegedUserWithEverythingInstalled)
 {
     if (getuid() != 0 || DELVANO_BUILD_DIR != QString(DELVANO_SOURCE_DIR "/build"))
-        GTEST_SKIP() << "runs only as root (to be somebody else, and to show the copy at the checkout's "
-                        "path) and with the build in build/";
+        GTEST_SKIP() << "runs only as root (to be somebody else, and to mount the copy) with the build in build/";
     Live_Desktop desktop;
     QTemporaryDir top;
     ASSERT_EQ(desktop.error(), "");
