@@ -255,8 +255,7 @@ const Readme_Row Readme_Rows[] = {
     {"opens_in_the_viewer", "/usr/bin/xdg-open", true, true, "/usr/bin/xdg-open /game dir/Readme.txt"},
     {"no_viewer", "", true, true, "メモ帳が見つからないため参照できません。"},
     {"no_readme", "/usr/bin/xdg-open", false, true, "Readmeファイルが見つからないため参照できません。"},
-    {"viewer_fails", "/usr/bin/xdg-open", true, false,
-     "/usr/bin/xdg-open /game dir/Readme.txt; Readmeを開くことができませんでした。"},
+    {"viewer_fails", "/usr/bin/xdg-open", true, false, "/usr/bin/xdg-open /game dir/Readme.txt; Readmeを開くことができませんでした。"},
 };
 class Readme_Command : public testing::TestWithParam<Readme_Row> {};
 TEST_P(Readme_Command, OpensTheReadmeOrSaysWhyNot)
