@@ -9,21 +9,6 @@ bool Is_New_High_Score()
     return Score_Table[Playing_Entry].Score > Score_Table[High_Score_Places - 1].Score;
 }
 
-int Insert_High_Score(std::array<Score_Entry, 4>& table)
-{
-    // Strictly better than a place takes it; the places below move down one, the last drops out.
-    const Score_Entry entered = table[Playing_Entry];
-    int place = 0;
-    while (place < High_Score_Places && table[place].Score >= entered.Score)
-        ++place;
-    if (place == High_Score_Places)
-        return place;
-    for (int below = High_Score_Places - 1; below > place; --below)
-        table[below] = table[below - 1];
-    table[place] = entered;
-    return place;
-}
-
 namespace {
 
 // The change made to the places in play, as a save will replay it on the table on disk.
@@ -40,8 +25,11 @@ void change_places(const Score_Change& change)
 
 int Enter_High_Score()
 {
-    std::array<Score_Entry, 4> table = Score_Table;
-    const int place = Insert_High_Score(table);
+    // Strictly better than a place takes it, so the new score goes below every one it ties.
+    const int32_t score = Score_Table[Playing_Entry].Score;
+    const int place = int(std::find_if(Score_Table.begin(), Score_Table.begin() + High_Score_Places,
+                                       [&](const Score_Entry& e) { return e.Score < score; }) -
+                          Score_Table.begin());
     if (place < High_Score_Places)
         change_places({Score_Change::Kind::Entered, Score_Table[Playing_Entry],
                        Score_Table[High_Score_Places - 1], {}, {}});

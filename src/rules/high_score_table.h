@@ -10,13 +10,10 @@
 // A score only enters the table by beating the third place; a tie stays out.
 bool Is_New_High_Score();
 
-// Moves entry 3 (the game just ended) into the table, best first, and returns its place
-// 0..2. The comparisons are strict, so a score equal to a place ranks below it; the old
-// third place drops out. A score that beats no place any more (another copy of the game saved
-// better ones while its ending ran) leaves the table alone and gets place 3.
-int Insert_High_Score(std::array<Score_Entry, 4>& table);
-
-// Insert_High_Score on Score_Table, noted for the save when the score got a place.
+// Moves entry 3 (the game just ended) into the table, best first, notes it for the save, and
+// returns its place 0..2. The comparisons are strict, so a score equal to a place ranks below it;
+// the old third place drops out. A score that beats no place any more (another copy of the game
+// saved better ones while its ending ran) leaves the table alone and gets place 3.
 int Enter_High_Score();
 
 // The name typed for the entry this run entered, wherever that entry stands now; nothing when

@@ -9,15 +9,27 @@ bool same(const Score_Entry& a, const Score_Entry& b)
     return a.Name == b.Name && a.Score == b.Score;
 }
 
+// The first entry that matches leaves the places; false when none did.
+template <class Match>
+bool take_out(Score_List& places, Match match)
+{
+    const auto found = std::find_if(places.begin(), places.end(), match);
+    if (found == places.end())
+        return false;
+    places.erase(found);
+    return true;
+}
+
+bool take_out(Score_List& places, const Score_Entry& entry)
+{
+    return take_out(places, [&](const Score_Entry& e) { return same(e, entry); });
+}
+
 // Each entry of from taken out of list once for every time it is there.
 Score_List without(Score_List list, const Score_List& from)
 {
-    for (const Score_Entry& entry : from) {
-        const auto found = std::find_if(list.begin(), list.end(),
-                                        [&](const Score_Entry& e) { return same(e, entry); });
-        if (found != list.end())
-            list.erase(found);
-    }
+    for (const Score_Entry& entry : from)
+        take_out(list, entry);
     return list;
 }
 
@@ -25,13 +37,6 @@ Score_List without(Score_List list, const Score_List& from)
 void keep_three(Score_List& places)
 {
     places.resize(High_Score_Places);
-}
-
-void take_out(Score_List& places, const Score_Entry& entry)
-{
-    const auto found = std::find_if(places.begin(), places.end(), [&](const Score_Entry& e) { return same(e, entry); });
-    if (found != places.end())
-        places.erase(found);
 }
 
 }  // namespace
@@ -60,17 +65,10 @@ void Apply_Score_Change(Score_List& places, const Score_Change& change)
         break;
     }
     case Score_Change::Kind::Cleared:
-        for (const Score_Entry& emptied : change.table) {
-            // The entry itself, or, renamed by the copy that entered it since, its score.
-            auto found = std::find_if(places.begin(), places.end(),
-                                      [&](const Score_Entry& e) { return same(e, emptied); });
-            if (found == places.end())
-                found = std::find_if(places.begin(), places.end(), [&](const Score_Entry& e) {
-                    return e.Score == emptied.Score && !same(emptied, Score_Entry{});
-                });
-            if (found != places.end())
-                places.erase(found);
-        }
+        // The entry itself, or, renamed by the copy that entered it since, its score.
+        for (const Score_Entry& emptied : change.table)
+            take_out(places, emptied) || same(emptied, Score_Entry{}) ||
+                take_out(places, [&](const Score_Entry& e) { return e.Score == emptied.Score; });
         break;
     }
 }
@@ -78,7 +76,6 @@ void Apply_Score_Change(Score_List& places, const Score_Change& change)
 High_Scores Merge_Scores(const Score_List& base, const std::vector<Score_Change>& changes)
 {
     Score_List places = base;
-    keep_three(places);
     for (const Score_Change& change : changes)
         Apply_Score_Change(places, change);
     keep_three(places);

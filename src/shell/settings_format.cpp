@@ -122,3 +122,21 @@ QString Settings_Storable_Name(const QString& name)
     stored.replace(QChar(u'\n'), QChar(u' '));
     return stored;
 }
+
+QString Settings_Quoted(const QString& text)
+{
+    return QChar(u'"') + text + QChar(u'"');
+}
+
+void Append_Settings_Table(QStringList& lines, std::span<const Score_Entry> table)
+{
+    for (const Score_Entry& entry : table) {
+        lines << Settings_Quoted(Settings_Storable_Name(QString::fromStdString(entry.Name)));
+        lines << QString::number(entry.Score);
+    }
+}
+
+QByteArray Settings_Bytes(const QStringList& lines)
+{
+    return (lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")).toUtf8();
+}

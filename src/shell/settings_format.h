@@ -2,12 +2,15 @@
 // strict numbers and the decoding of the bytes.
 #pragma once
 
+#include "state/module1.h"
+
 #include <QByteArray>
 #include <QDateTime>
 #include <QString>
 #include <QStringList>
 
 #include <optional>
+#include <span>
 
 inline constexpr int Settings_Line_Count = 15;
 // A real file is well under 1 KiB; anything this large is not ours and is not read at all.
@@ -39,3 +42,10 @@ QString Settings_Mid(const QString& text, int first, int count);
 
 // A name as it can be stored in a quoted item: '"' becomes '＂', line breaks become spaces.
 QString Settings_Storable_Name(const QString& name);
+
+// A text item as written: in double quotes.
+QString Settings_Quoted(const QString& text);
+// Two lines for each entry: its storable name quoted, then its score.
+void Append_Settings_Table(QStringList& lines, std::span<const Score_Entry> table);
+// The lines as written: each ended by CR LF, in UTF-8.
+QByteArray Settings_Bytes(const QStringList& lines);

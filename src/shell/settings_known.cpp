@@ -11,19 +11,6 @@ namespace {
 const QString Marker = QStringLiteral("Delvano.ini known");
 constexpr int Table_Lines = 2 * High_Score_Places;
 
-QString quoted(const QString& text)
-{
-    return QChar(u'"') + text + QChar(u'"');
-}
-
-void write_table(QStringList& lines, const Score_List& table)
-{
-    for (const Score_Entry& entry : table) {
-        lines << quoted(Settings_Storable_Name(QString::fromStdString(entry.Name)));
-        lines << QString::number(entry.Score);
-    }
-}
-
 std::optional<Score_List> read_table(const QStringList& lines, qsizetype first)
 {
     Score_List table;
@@ -73,12 +60,11 @@ std::optional<Settings_Known> Read_Settings_Known(const QString& settings_path)
 
 bool Write_Settings_Known(const QString& settings_path, const Settings_Known& known)
 {
-    QStringList lines{quoted(Marker)};
-    write_table(lines, known.written);
+    QStringList lines{Settings_Quoted(Marker)};
+    Append_Settings_Table(lines, known.written);
     for (const auto& [other, table] : known.taken) {
-        lines << quoted(other);
-        write_table(lines, table);
+        lines << Settings_Quoted(other);
+        Append_Settings_Table(lines, table);
     }
-    return Replace_File(Settings_Known_Path(settings_path), (lines.join(QStringLiteral("\r\n")) +
-                                                             QStringLiteral("\r\n")).toUtf8());
+    return Replace_File(Settings_Known_Path(settings_path), Settings_Bytes(lines));
 }

@@ -53,16 +53,12 @@ namespace {
 QByteArray compose(const QDateTime& stamp, bool sound_switch, const High_Scores& table)
 {
     QStringList lines;
-    const auto quoted = [](const QString& text) { return QChar(u'"') + text + QChar(u'"'); };
-    lines << quoted(Settings_Header(stamp));
-    lines << quoted(sound_switch ? QStringLiteral("1") : QStringLiteral("0"));
+    lines << Settings_Quoted(Settings_Header(stamp));
+    lines << Settings_Quoted(sound_switch ? QStringLiteral("1") : QStringLiteral("0"));
     for (const int32_t wait : Wait_Value)
         lines << QString::number(wait);
-    for (const Score_Entry& entry : table) {
-        lines << quoted(Settings_Storable_Name(QString::fromStdString(entry.Name)));
-        lines << QString::number(entry.Score);
-    }
-    return (lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")).toUtf8();
+    Append_Settings_Table(lines, table);
+    return Settings_Bytes(lines);
 }
 
 }  // namespace
